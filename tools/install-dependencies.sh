@@ -7,6 +7,7 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config
   libsdl2-dev libstb-dev libgl-dev libgl1-mesa-dri libglx-mesa0
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libx11-dev libxtst-dev
   xvfb xauth x11-utils imagemagick xdotool
 )
 

@@ -31,7 +31,7 @@ double GetMonotonicSeconds()
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
-} // namespace
+}  // namespace
 
 ChildResult RunInChildProcess(std::function<void()> const& code, int timeoutSeconds)
 {
