@@ -1,0 +1,63 @@
+#pragma once
+// Keys as 8-bit codes in the Windows virtual-key numbering, the only key numbers
+// above the platform layer. Digits and letters are their upper-case characters
+// ('0' to '9' = 48 to 57, 'A' to 'Z' = 65 to 90); 0 names no key.
+
+constexpr unsigned char KEYCODE_BACKSPACE = 8;
+constexpr unsigned char KEYCODE_TAB = 9;
+constexpr unsigned char KEYCODE_ENTER = 13;
+constexpr unsigned char KEYCODE_SHIFT = 16;
+constexpr unsigned char KEYCODE_CONTROL = 17;
+constexpr unsigned char KEYCODE_ALT = 18;
+constexpr unsigned char KEYCODE_PAUSE = 19;
+constexpr unsigned char KEYCODE_CAPS_LOCK = 20;
+constexpr unsigned char KEYCODE_ESCAPE = 27;
+constexpr unsigned char KEYCODE_SPACE = 32;
+constexpr unsigned char KEYCODE_PAGE_UP = 33;
+constexpr unsigned char KEYCODE_PAGE_DOWN = 34;
+constexpr unsigned char KEYCODE_END = 35;
+constexpr unsigned char KEYCODE_HOME = 36;
+constexpr unsigned char KEYCODE_LEFT_ARROW = 37;
+constexpr unsigned char KEYCODE_UP_ARROW = 38;
+constexpr unsigned char KEYCODE_RIGHT_ARROW = 39;
+constexpr unsigned char KEYCODE_DOWN_ARROW = 40;
+constexpr unsigned char KEYCODE_INSERT = 45;
+constexpr unsigned char KEYCODE_DELETE = 46;
+constexpr unsigned char KEYCODE_0 = '0';
+constexpr unsigned char KEYCODE_9 = '9';
+constexpr unsigned char KEYCODE_A = 'A';
+constexpr unsigned char KEYCODE_Z = 'Z';
+constexpr unsigned char KEYCODE_LEFT_WINDOWS = 91;
+constexpr unsigned char KEYCODE_RIGHT_WINDOWS = 92;
+constexpr unsigned char KEYCODE_MENU = 93;
+constexpr unsigned char KEYCODE_NUMPAD_0 = 96;  // to KEYCODE_NUMPAD_0 + 9
+constexpr unsigned char KEYCODE_NUMPAD_MULTIPLY = 106;
+constexpr unsigned char KEYCODE_NUMPAD_ADD = 107;
+constexpr unsigned char KEYCODE_NUMPAD_SUBTRACT = 109;
+constexpr unsigned char KEYCODE_NUMPAD_DECIMAL = 110;
+constexpr unsigned char KEYCODE_NUMPAD_DIVIDE = 111;
+constexpr unsigned char KEYCODE_F1 = 112;
+constexpr unsigned char KEYCODE_F2 = 113;
+constexpr unsigned char KEYCODE_F3 = 114;
+constexpr unsigned char KEYCODE_F4 = 115;
+constexpr unsigned char KEYCODE_F5 = 116;
+constexpr unsigned char KEYCODE_F6 = 117;
+constexpr unsigned char KEYCODE_F7 = 118;
+constexpr unsigned char KEYCODE_F8 = 119;
+constexpr unsigned char KEYCODE_F9 = 120;
+constexpr unsigned char KEYCODE_F10 = 121;
+constexpr unsigned char KEYCODE_F11 = 122;
+constexpr unsigned char KEYCODE_F12 = 123;
+constexpr unsigned char KEYCODE_NUM_LOCK = 144;
+constexpr unsigned char KEYCODE_SCROLL_LOCK = 145;
+constexpr unsigned char KEYCODE_SEMICOLON = 186;
+constexpr unsigned char KEYCODE_EQUALS = 187;
+constexpr unsigned char KEYCODE_COMMA = 188;
+constexpr unsigned char KEYCODE_MINUS = 189;
+constexpr unsigned char KEYCODE_PERIOD = 190;
+constexpr unsigned char KEYCODE_SLASH = 191;
+constexpr unsigned char KEYCODE_BACKQUOTE = 192;
+constexpr unsigned char KEYCODE_LEFT_BRACKET = 219;
+constexpr unsigned char KEYCODE_BACKSLASH = 220;
+constexpr unsigned char KEYCODE_RIGHT_BRACKET = 221;
+constexpr unsigned char KEYCODE_QUOTE = 222;
