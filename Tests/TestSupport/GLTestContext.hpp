@@ -1,0 +1,39 @@
+#pragma once
+// A hidden window with a current OpenGL 2.1 compatibility context, for tests
+// that draw through the renderer and read the pixels back without the engine's
+// own window. The framebuffer is width x height, double-buffered RGBA 8/8/8/8
+// with 24 depth bits; reads come from the back buffer, before any swap.
+
+#include "Engine/Core/Rgba8.hpp"
+
+#include <string>
+
+struct SDL_Window;
+
+class GLTestContext
+{
+public:
+    GLTestContext(int width, int height);
+    ~GLTestContext();
+    GLTestContext(GLTestContext const&) = delete;
+    GLTestContext& operator=(GLTestContext const&) = delete;
+
+    bool IsCurrent() const { return m_glContext != nullptr; }
+    std::string const& GetFailure() const { return m_failure; }  // why there is no context
+
+private:
+    SDL_Window* m_window = nullptr;
+    void* m_glContext = nullptr;
+    bool m_ownsVideoSubsystem = false;
+    std::string m_failure;
+};
+
+// Of whichever context is current: pixel (x, y) from the bottom-left corner of
+// its back buffer, after every command so far has finished.
+Rgba8 ReadBackBufferPixel(int x, int y);
+float ReadBackBufferDepth(int x, int y);
+
+// Formats a colour for failure messages: "(r, g, b, a)".
+std::string DescribeColor(Rgba8 const& color);
+// True when every channel is within tolerance of the expected one.
+bool IsColorNear(Rgba8 const& actual, Rgba8 const& expected, int tolerance);
