@@ -1,0 +1,46 @@
+// The process entry: window and GL context first, then the App; one pass per frame
+// (pump, frame, present, pace) until quitting was requested; exit status 0.
+
+#include "Engine/Platform/FramePacer.hpp"
+#include "Engine/Platform/Window.hpp"
+#include "Game/App.hpp"
+
+namespace
+{
+constexpr float CLIENT_ASPECT = 1.3333334f;  // 4:3, width over height
+constexpr char const* APP_NAME = "Dotsunder";
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    (void)argc;
+    (void)argv;
+
+    CreateOSWindow(CLIENT_ASPECT, APP_NAME);
+    CreateOpenGLRenderingContext();
+
+    App* app = new App();
+    g_theApp = app;
+    SetQuitRequestedCallback([app]() { app->HandleQuitRequested(); });
+    app->Startup();
+
+    // Asks for swap interval 1; where the driver does not wait, the pacer does.
+    FramePacer framePacer;
+    framePacer.Startup();
+
+    // A quit request lets the current pass finish, frame and present included.
+    while (!app->IsQuitting())
+    {
+        RunMessagePump();
+        app->RunFrame();
+        SwapOSWindowBuffers();
+        framePacer.WaitAfterPresent();
+    }
+
+    app->Shutdown();
+    SetQuitRequestedCallback(nullptr);
+    delete app;
+    g_theApp = nullptr;
+    DestroyOSWindow();
+    return 0;
+}
