@@ -22,7 +22,8 @@ std::string Stringf(int maxLength, char const* format, ...) PRINTF_FORMAT_CHECK(
 Strings SplitStringOnDelimiter(std::string const& text, std::string const& delimiter);
 Strings SplitStringOnDelimiter(std::string const& text, char delimiter);
 
-// strcmp's three-way result: negative, zero or positive.
+// strcmp's three-way result: negative, zero or positive. A null text compares
+// as the empty text.
 int CompareStrings(std::string const& a, std::string const& b);
 int CompareStrings(std::string const& a, char const* b);
 int CompareStrings(char const* a, std::string const& b);
