@@ -14,119 +14,131 @@
 
 #include <GL/gl.h>
 
-RenderContext *g_theRenderer = nullptr;
+RenderContext* g_theRenderer = nullptr;
 
-RenderContext::~RenderContext() {
-  // The GL names die with the GL context; only the objects are ours to free.
-  for (Texture *texture : m_loadedTextures) {
-    delete texture;
-  }
-  m_loadedTextures.clear();
+RenderContext::~RenderContext()
+{
+    // The GL names die with the GL context; only the objects are ours to free.
+    for (Texture* texture : m_loadedTextures)
+    {
+        delete texture;
+    }
+    m_loadedTextures.clear();
 }
 
-void RenderContext::Startup() {
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+void RenderContext::Startup()
+{
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
-void RenderContext::BeginFrame() {
-  IntVec2 const drawableSize = GetOSWindowDrawableSize();
-  if (drawableSize.x <= 0 || drawableSize.y <= 0) {
-    return;
-  }
+void RenderContext::BeginFrame()
+{
+    IntVec2 const drawableSize = GetOSWindowDrawableSize();
+    if (drawableSize.x <= 0 || drawableSize.y <= 0)
+    {
+        return;
+    }
 
-  // The bars are cleared every frame: a swapped back buffer holds no promise.
-  glDisable(GL_SCISSOR_TEST);
-  glClearColor(0.f, 0.f, 0.f, 1.f);
-  glClear(GL_COLOR_BUFFER_BIT);
+    // The bars are cleared every frame: a swapped back buffer holds no promise.
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0.f, 0.f, 0.f, 1.f);
+    glClear(GL_COLOR_BUFFER_BIT);
 
-  Viewport const picture = ComputeLetterboxViewport(drawableSize);
-  glViewport(picture.mins.x, picture.mins.y, picture.dimensions.x,
-             picture.dimensions.y);
-  glScissor(picture.mins.x, picture.mins.y, picture.dimensions.x,
-            picture.dimensions.y);
-  glEnable(GL_SCISSOR_TEST);
+    Viewport const picture = ComputeLetterboxViewport(drawableSize);
+    glViewport(picture.mins.x, picture.mins.y, picture.dimensions.x, picture.dimensions.y);
+    glScissor(picture.mins.x, picture.mins.y, picture.dimensions.x, picture.dimensions.y);
+    glEnable(GL_SCISSOR_TEST);
 }
 
 void RenderContext::EndFrame() {}
 
 void RenderContext::Shutdown() {}
 
-void RenderContext::ClearScreen(Rgba8 const &clearColor) {
-  // Divided in double and then narrowed, as glClearColor takes floats.
-  glClearColor(static_cast<GLclampf>(static_cast<float>(clearColor.r) / 255.0),
-               static_cast<GLclampf>(static_cast<float>(clearColor.g) / 255.0),
-               static_cast<GLclampf>(static_cast<float>(clearColor.b) / 255.0),
-               static_cast<GLclampf>(static_cast<float>(clearColor.a) / 255.0));
-  glClear(GL_COLOR_BUFFER_BIT);
+void RenderContext::ClearScreen(Rgba8 const& clearColor)
+{
+    // Divided in double and then narrowed, as glClearColor takes floats.
+    glClearColor(static_cast<GLclampf>(static_cast<float>(clearColor.r) / 255.0),
+                 static_cast<GLclampf>(static_cast<float>(clearColor.g) / 255.0),
+                 static_cast<GLclampf>(static_cast<float>(clearColor.b) / 255.0),
+                 static_cast<GLclampf>(static_cast<float>(clearColor.a) / 255.0));
+    glClear(GL_COLOR_BUFFER_BIT);
 }
 
-void RenderContext::BeginCamera(Camera const &camera) {
-  // No matrix mode is ever selected, so the projection lands in the model-view
-  // matrix and is the whole transform.
-  glLoadIdentity();
-  glOrtho(static_cast<double>(camera.m_orthoLeft),
-          static_cast<double>(camera.m_orthoRight),
-          static_cast<double>(camera.m_orthoBottom),
-          static_cast<double>(camera.m_orthoTop),
-          static_cast<double>(camera.m_orthoNear),
-          static_cast<double>(camera.m_orthoFar));
+void RenderContext::BeginCamera(Camera const& camera)
+{
+    // No matrix mode is ever selected, so the projection lands in the model-view
+    // matrix and is the whole transform.
+    glLoadIdentity();
+    glOrtho(static_cast<double>(camera.m_orthoLeft), static_cast<double>(camera.m_orthoRight),
+            static_cast<double>(camera.m_orthoBottom), static_cast<double>(camera.m_orthoTop),
+            static_cast<double>(camera.m_orthoNear), static_cast<double>(camera.m_orthoFar));
 }
 
-void RenderContext::EndCamera(Camera const &camera) { (void)camera; }
-
-void RenderContext::DrawVertexArray(int numVertexes,
-                                    Vertex_PCU const *vertexes) {
-  if (numVertexes < 0 || vertexes == nullptr) {
-    return;
-  }
-
-  glBegin(GL_TRIANGLES);
-  for (int vertexIndex = 0; vertexIndex < numVertexes; ++vertexIndex) {
-    // Colour and texture coordinate first: they attach to the vertex that
-    // follows.
-    Vertex_PCU const &vertex = vertexes[vertexIndex];
-    glColor4ub(vertex.m_color.r, vertex.m_color.g, vertex.m_color.b,
-               vertex.m_color.a);
-    glTexCoord2f(vertex.m_uvTexCoords.x, vertex.m_uvTexCoords.y);
-    glVertex3f(vertex.m_position.x, vertex.m_position.y, vertex.m_position.z);
-  }
-  glEnd();
+void RenderContext::EndCamera(Camera const& camera)
+{
+    (void)camera;
 }
 
-void RenderContext::DrawVertexArray(std::vector<Vertex_PCU> const &vertexes) {
-  if (vertexes.empty()) {
-    return;
-  }
-  DrawVertexArray(static_cast<int>(vertexes.size()), vertexes.data());
+void RenderContext::DrawVertexArray(int numVertexes, Vertex_PCU const* vertexes)
+{
+    if (numVertexes < 0 || vertexes == nullptr)
+    {
+        return;
+    }
+
+    glBegin(GL_TRIANGLES);
+    for (int vertexIndex = 0; vertexIndex < numVertexes; ++vertexIndex)
+    {
+        // Colour and texture coordinate first: they attach to the vertex that
+        // follows.
+        Vertex_PCU const& vertex = vertexes[vertexIndex];
+        glColor4ub(vertex.m_color.r, vertex.m_color.g, vertex.m_color.b, vertex.m_color.a);
+        glTexCoord2f(vertex.m_uvTexCoords.x, vertex.m_uvTexCoords.y);
+        glVertex3f(vertex.m_position.x, vertex.m_position.y, vertex.m_position.z);
+    }
+    glEnd();
 }
 
-void RenderContext::DrawAABB2D(AABB2 const &bounds, Rgba8 const &tint) {
-  Vertex_PCU quadVerts[NUM_VERTS_PER_QUAD];
-  FillVertsForAABB2D(quadVerts, bounds, tint, Vec2(0.f, 0.f), Vec2(1.f, 1.f));
-  DrawVertexArray(NUM_VERTS_PER_QUAD, quadVerts);
+void RenderContext::DrawVertexArray(std::vector<Vertex_PCU> const& vertexes)
+{
+    if (vertexes.empty())
+    {
+        return;
+    }
+    DrawVertexArray(static_cast<int>(vertexes.size()), vertexes.data());
 }
 
-void RenderContext::BindTexture(Texture const *texture) {
-  if (texture == nullptr) {
-    glDisable(GL_TEXTURE_2D);
-    return;
-  }
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, texture->GetTextureID());
+void RenderContext::DrawAABB2D(AABB2 const& bounds, Rgba8 const& tint)
+{
+    Vertex_PCU quadVerts[NUM_VERTS_PER_QUAD];
+    FillVertsForAABB2D(quadVerts, bounds, tint, Vec2(0.f, 0.f), Vec2(1.f, 1.f));
+    DrawVertexArray(NUM_VERTS_PER_QUAD, quadVerts);
 }
 
-void RenderContext::SetBlendMode(BlendMode blendMode) {
-  switch (blendMode) {
-  case ALPHA:
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    break;
-  case ADDITIVE:
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    break;
-  default:
-    ERROR_AND_DIE("RenderContext::SetBlendMode",
-                  Stringf("Unknown / unsupported blend mode #%i",
-                          static_cast<int>(blendMode)));
-  }
+void RenderContext::BindTexture(Texture const* texture)
+{
+    if (texture == nullptr)
+    {
+        glDisable(GL_TEXTURE_2D);
+        return;
+    }
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture->GetTextureID());
+}
+
+void RenderContext::SetBlendMode(BlendMode blendMode)
+{
+    switch (blendMode)
+    {
+        case ALPHA:
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+            break;
+        case ADDITIVE:
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+            break;
+        default:
+            ERROR_AND_DIE("RenderContext::SetBlendMode",
+                          Stringf("Unknown / unsupported blend mode #%i", static_cast<int>(blendMode)));
+    }
 }

@@ -12,47 +12,47 @@ struct AABB2;
 struct Rgba8;
 struct Vertex_PCU;
 
-enum BlendMode : int {
-  ALPHA = 0,
-  ADDITIVE = 1,
+enum BlendMode : int
+{
+    ALPHA = 0,
+    ADDITIVE = 1,
 };
 
-class RenderContext {
+class RenderContext
+{
 public:
-  RenderContext() = default;
-  ~RenderContext();
-  RenderContext(RenderContext const &) = delete; // owns its textures
-  RenderContext &operator=(RenderContext const &) = delete;
+    RenderContext() = default;
+    ~RenderContext();
+    RenderContext(RenderContext const&) = delete;  // owns its textures
+    RenderContext& operator=(RenderContext const&) = delete;
 
-  void Startup(); // all one-time GL state: alpha blending on
-  // Follows the drawable size: clears it to black, then keeps the picture in
-  // the largest centred 4:3 rectangle (viewport and scissor), so a resized
-  // window keeps its proportions with black bars. Without an engine window
-  // the viewport is left as it is.
-  void BeginFrame();
-  void EndFrame();
-  void Shutdown();
+    void Startup();  // all one-time GL state: alpha blending on
+    // Follows the drawable size: clears it to black, then keeps the picture in
+    // the largest centred 4:3 rectangle (viewport and scissor), so a resized
+    // window keeps its proportions with black bars. Without an engine window
+    // the viewport is left as it is.
+    void BeginFrame();
+    void EndFrame();
+    void Shutdown();
 
-  void ClearScreen(
-      Rgba8 const &clearColor); // colour only, inside the picture rectangle
-  void BeginCamera(Camera const &camera); // replaces the current matrix with
-                                          // the camera's ortho
-  void EndCamera(Camera const &camera);
+    void ClearScreen(Rgba8 const& clearColor);  // colour only, inside the picture rectangle
+    void BeginCamera(Camera const& camera);     // replaces the current matrix with
+                                                // the camera's ortho
+    void EndCamera(Camera const& camera);
 
-  // Every three vertices make a triangle; later triangles cover earlier ones.
-  // A count of 0 still issues an empty glBegin/glEnd; a negative count or a
-  // null pointer issues nothing.
-  void DrawVertexArray(int numVertexes, Vertex_PCU const *vertexes);
-  void DrawVertexArray(
-      std::vector<Vertex_PCU> const &vertexes); // an empty list issues nothing
-  void DrawAABB2D(AABB2 const &bounds, Rgba8 const &tint);
+    // Every three vertices make a triangle; later triangles cover earlier ones.
+    // A count of 0 still issues an empty glBegin/glEnd; a negative count or a
+    // null pointer issues nothing.
+    void DrawVertexArray(int numVertexes, Vertex_PCU const* vertexes);
+    void DrawVertexArray(std::vector<Vertex_PCU> const& vertexes);  // an empty list issues nothing
+    void DrawAABB2D(AABB2 const& bounds, Rgba8 const& tint);
 
-  void BindTexture(Texture const *texture); // null draws untextured
-  void SetBlendMode(BlendMode blendMode); // a value outside BlendMode is fatal
+    void BindTexture(Texture const* texture);  // null draws untextured
+    void SetBlendMode(BlendMode blendMode);    // a value outside BlendMode is fatal
 
 public:
-  std::vector<Texture *> m_loadedTextures; // in creation order
-  std::vector<BitmapFont *> m_loadedFonts; // in creation order
+    std::vector<Texture*> m_loadedTextures;  // in creation order
+    std::vector<BitmapFont*> m_loadedFonts;  // in creation order
 };
 
-extern RenderContext *g_theRenderer;
+extern RenderContext* g_theRenderer;

@@ -4,24 +4,25 @@
 
 #include "Engine/Math/IntVec2.hpp"
 
-constexpr int PICTURE_ASPECT_WIDTH = 4; // the world is 256 by 192 units
+constexpr int PICTURE_ASPECT_WIDTH = 4;  // the world is 256 by 192 units
 constexpr int PICTURE_ASPECT_HEIGHT = 3;
 
 // A rectangle in whole drawable pixels, origin at the bottom left (glViewport's
 // convention).
-struct Viewport {
-  IntVec2 mins;       // bottom-left pixel
-  IntVec2 dimensions; // width and height in pixels
+struct Viewport
+{
+    IntVec2 mins;        // bottom-left pixel
+    IntVec2 dimensions;  // width and height in pixels
 
-  bool operator==(Viewport const &other) const {
-    return mins == other.mins && dimensions == other.dimensions;
-  }
+    bool operator==(Viewport const& other) const
+    {
+        return mins == other.mins && dimensions == other.dimensions;
+    }
 };
 
 // Sizes are rounded down, so the rectangle never leaves the drawable area; an
 // odd leftover puts the extra pixel on the right or top bar. A drawable area
 // without width or height (or with a negative one) gives an empty rectangle at
 // (0,0).
-Viewport ComputeLetterboxViewport(IntVec2 const &drawableSize,
-                                  int aspectWidth = PICTURE_ASPECT_WIDTH,
+Viewport ComputeLetterboxViewport(IntVec2 const& drawableSize, int aspectWidth = PICTURE_ASPECT_WIDTH,
                                   int aspectHeight = PICTURE_ASPECT_HEIGHT);
