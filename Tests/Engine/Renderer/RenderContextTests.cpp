@@ -318,7 +318,12 @@ TEST_F(RenderContextTest, DrawVertexArrayIssuesNothingForNothingToDraw)
     Vertex_PCU const oneTriangle[3];
     Case const CASES[] = {
         {"empty list", false,
-         [](RenderContext& renderer) { renderer.DrawVertexArray(std::vector<Vertex_PCU>()); }},
+         [](RenderContext& renderer)
+         {
+             std::vector<Vertex_PCU> emptyWithStorage;
+             emptyWithStorage.reserve(3);  // a real data() pointer, so only emptiness can stop the draw
+             renderer.DrawVertexArray(emptyWithStorage);
+         }},
         {"count 0", true, [&](RenderContext& renderer) { renderer.DrawVertexArray(0, oneTriangle); }},
         {"negative count", false,
          [&](RenderContext& renderer) { renderer.DrawVertexArray(-3, oneTriangle); }},
