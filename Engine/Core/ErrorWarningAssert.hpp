@@ -12,7 +12,9 @@
 #include <functional>
 #include <string>
 
-enum MessageSeverity
+// A fixed underlying type makes values outside the list well-defined; they show
+// as warnings.
+enum MessageSeverity : int
 {
     SEVERITY_INFORMATION = 0,
     SEVERITY_QUESTION = 1,
