@@ -113,14 +113,14 @@ void IntVec2::SetFromText(char const* text)
     int* const components[2] = {&x, &y};
     for (std::size_t pieceIndex = 0; pieceIndex < 2; ++pieceIndex)
     {
+        // The piece goes into the message: the printed report shows the message,
+        // and the user needs to see which text failed.
         std::string const& piece = splitStrings[pieceIndex];
-        if (!ParseLeadingInt(piece, *components[pieceIndex]))
-        {
-            std::string const condition =
-                Stringf("piece \"%s\" of \"%s\" begins with a number in the int range", piece.c_str(), text);
-            ReportFatalError(__FILE__, "IntVec2::SetFromText", __LINE__, "ERROR Parsing IntVec2",
-                             condition.c_str());
-        }
+        int* const component = components[pieceIndex];
+        GUARANTEE_OR_DIE(
+            ParseLeadingInt(piece, *component), "IntVec2::SetFromText",
+            Stringf("ERROR Parsing IntVec2: piece \"%s\" of \"%s\" holds no number in the int range",
+                    piece.c_str(), text));
     }
 }
 

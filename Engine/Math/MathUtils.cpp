@@ -168,12 +168,11 @@ int RoundToNearestInt(float value)
 
 float WrapDegrees(float degrees)
 {
-    // The whole turns are counted in float, not int, so no angle overflows them.
-    // degrees / 360 may round onto the next whole number (719.99999 / 360 gives
-    // 2), and a tiny negative angle plus 360 rounds to 360: fold both back into
-    // [0, 360).
-    float const wholeTurns = std::floor(degrees / 360.f);
-    float wrappedDegrees = degrees - wholeTurns * 360.f;
+    // degrees - floor(degrees / 360) * 360, but with the exact remainder: the
+    // quotient may round onto the next whole turn (719.99999 / 360 gives 2), and
+    // beyond 2^24 degrees the product of turns and 360 is no longer exact.
+    // A tiny negative remainder plus 360 rounds to 360: fold it back to 0.
+    float wrappedDegrees = std::fmod(degrees, 360.f);
     if (wrappedDegrees < 0.f)
     {
         wrappedDegrees += 360.f;

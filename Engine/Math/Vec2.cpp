@@ -166,14 +166,13 @@ void Vec2::SetFromText(char const* text)
     float* const components[2] = {&x, &y};
     for (std::size_t pieceIndex = 0; pieceIndex < 2; ++pieceIndex)
     {
+        // The piece goes into the message: the printed report shows the message,
+        // and the user needs to see which text failed.
         std::string const& piece = splitStrings[pieceIndex];
-        if (!ParseLeadingFloat(piece, *components[pieceIndex]))
-        {
-            std::string const condition =
-                Stringf("piece \"%s\" of \"%s\" begins with a number", piece.c_str(), text);
-            ReportFatalError(__FILE__, "Vec2::SetFromText", __LINE__, "ERROR Parsing Vec2",
-                             condition.c_str());
-        }
+        float* const component = components[pieceIndex];
+        GUARANTEE_OR_DIE(
+            ParseLeadingFloat(piece, *component), "Vec2::SetFromText",
+            Stringf("ERROR Parsing Vec2: piece \"%s\" of \"%s\" holds no number", piece.c_str(), text));
     }
 }
 

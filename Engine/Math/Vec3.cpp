@@ -82,14 +82,13 @@ void Vec3::SetFromText(char const* text)
     float* const components[3] = {&x, &y, &z};
     for (std::size_t pieceIndex = 0; pieceIndex < 3; ++pieceIndex)
     {
+        // The piece goes into the message: the printed report shows the message,
+        // and the user needs to see which text failed.
         std::string const& piece = splitStrings[pieceIndex];
-        if (!ParseLeadingFloat(piece, *components[pieceIndex]))
-        {
-            std::string const condition =
-                Stringf("piece \"%s\" of \"%s\" begins with a number", piece.c_str(), text);
-            ReportFatalError(__FILE__, "Vec3::SetFromText", __LINE__, "ERROR Parsing Vec3",
-                             condition.c_str());
-        }
+        float* const component = components[pieceIndex];
+        GUARANTEE_OR_DIE(
+            ParseLeadingFloat(piece, *component), "Vec3::SetFromText",
+            Stringf("ERROR Parsing Vec3: piece \"%s\" of \"%s\" holds no number", piece.c_str(), text));
     }
 }
 
