@@ -40,13 +40,13 @@ enum class DialogAnswer
 
 // Answers a dialog in place of the platform's message box. Return the button
 // the user would have pressed (CANCEL also stands for closing the box).
-using DialogHandler =
-    std::function<DialogAnswer(char const* title, char const* messageText, MessageSeverity severity, DialogButtons buttons)>;
+using DialogHandler = std::function<DialogAnswer(char const* title, char const* messageText,
+                                                 MessageSeverity severity, DialogButtons buttons)>;
 void SetDialogHandler(DialogHandler handler);  // an empty handler restores the default
 
 // Formatted text to stdout always, and to the debugger's channel while one is attached.
 void PrintToDebugOutput(char const* format, ...) PRINTF_FORMAT_CHECK(1, 2);
-bool IsDebuggerAttached();  // worked out once, then remembered for the process
+bool IsDebuggerAttached();                              // worked out once, then remembered for the process
 char const* GetFileNameFromPath(char const* filePath);  // after the last '/' or '\\'; null stays null
 
 // Prints the report, shows it and ends the process with EXIT_FAILURE.
@@ -58,29 +58,31 @@ void ReportRecoverableWarning(char const* filePath, char const* functionName, in
                               std::string const& reasonForWarning, char const* conditionText = nullptr);
 
 void ShowOkayDialog(char const* title, char const* messageText, MessageSeverity severity);
-bool ShowOkayCancelDialog(char const* title, char const* messageText, MessageSeverity severity);  // true on OK
-bool ShowYesNoDialog(char const* title, char const* messageText, MessageSeverity severity);       // true on Yes
+bool ShowOkayCancelDialog(char const* title, char const* messageText,
+                          MessageSeverity severity);                                         // true on OK
+bool ShowYesNoDialog(char const* title, char const* messageText, MessageSeverity severity);  // true on Yes
 int ShowYesNoCancelDialog(char const* title, char const* messageText,
                           MessageSeverity severity);  // 1 Yes, 0 No, -1 Cancel or closed
 
 // The caller names its function itself, qualified ("Vec2::operator /"), because
 // __func__ would drop the class.
-#define ERROR_AND_DIE(functionName, errorMessage) ReportFatalError(__FILE__, functionName, __LINE__, errorMessage)
-#define GUARANTEE_OR_DIE(condition, functionName, errorMessage)                                                   \
-    do                                                                                                            \
-    {                                                                                                             \
-        if (!(condition))                                                                                         \
-        {                                                                                                         \
-            ReportFatalError(__FILE__, functionName, __LINE__, errorMessage, #condition);                         \
-        }                                                                                                         \
+#define ERROR_AND_DIE(functionName, errorMessage)                                                            \
+    ReportFatalError(__FILE__, functionName, __LINE__, errorMessage)
+#define GUARANTEE_OR_DIE(condition, functionName, errorMessage)                                              \
+    do                                                                                                       \
+    {                                                                                                        \
+        if (!(condition))                                                                                    \
+        {                                                                                                    \
+            ReportFatalError(__FILE__, functionName, __LINE__, errorMessage, #condition);                    \
+        }                                                                                                    \
     } while (false)
-#define ERROR_RECOVERABLE(functionName, warningMessage)                                                           \
+#define ERROR_RECOVERABLE(functionName, warningMessage)                                                      \
     ReportRecoverableWarning(__FILE__, functionName, __LINE__, warningMessage)
-#define GUARANTEE_RECOVERABLE(condition, functionName, warningMessage)                                            \
-    do                                                                                                            \
-    {                                                                                                             \
-        if (!(condition))                                                                                         \
-        {                                                                                                         \
-            ReportRecoverableWarning(__FILE__, functionName, __LINE__, warningMessage, #condition);               \
-        }                                                                                                         \
+#define GUARANTEE_RECOVERABLE(condition, functionName, warningMessage)                                       \
+    do                                                                                                       \
+    {                                                                                                        \
+        if (!(condition))                                                                                    \
+        {                                                                                                    \
+            ReportRecoverableWarning(__FILE__, functionName, __LINE__, warningMessage, #condition);          \
+        }                                                                                                    \
     } while (false)

@@ -5,7 +5,8 @@
 #include <vector>
 
 #if defined(__GNUC__) || defined(__clang__)
-#define PRINTF_FORMAT_CHECK(formatIndex, firstArgIndex) __attribute__((format(printf, formatIndex, firstArgIndex)))
+#define PRINTF_FORMAT_CHECK(formatIndex, firstArgIndex)                                                      \
+    __attribute__((format(printf, formatIndex, firstArgIndex)))
 #else
 #define PRINTF_FORMAT_CHECK(formatIndex, firstArgIndex)
 #endif

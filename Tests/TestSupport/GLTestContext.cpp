@@ -7,12 +7,11 @@
 
 GLTestContext::GLTestContext(int width, int height)
 {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+    if (!KeepVideoSubsystemForTheProcess())
     {
         m_failure = std::string("SDL_InitSubSystem(SDL_INIT_VIDEO): ") + SDL_GetError();
         return;
     }
-    m_ownsVideoSubsystem = true;
 
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
@@ -56,10 +55,12 @@ GLTestContext::~GLTestContext()
     {
         SDL_DestroyWindow(m_window);
     }
-    if (m_ownsVideoSubsystem)
-    {
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    }
+}
+
+bool KeepVideoSubsystemForTheProcess()
+{
+    static bool const isVideoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    return isVideoStarted;
 }
 
 Rgba8 ReadBackBufferPixel(int x, int y)

@@ -24,7 +24,6 @@ public:
 private:
     SDL_Window* m_window = nullptr;
     void* m_glContext = nullptr;
-    bool m_ownsVideoSubsystem = false;
     std::string m_failure;
 };
 
@@ -32,6 +31,11 @@ private:
 // its back buffer, after every command so far has finished.
 Rgba8 ReadBackBufferPixel(int x, int y);
 float ReadBackBufferDepth(int x, int y);
+
+// Starts SDL's video for the rest of the process, once. Mesa unloads its driver
+// when the last X display closes; leaks it keeps for the process would then be
+// reported from an unknown module that no suppression can name.
+bool KeepVideoSubsystemForTheProcess();
 
 // Formats a colour for failure messages: "(r, g, b, a)".
 std::string DescribeColor(Rgba8 const& color);

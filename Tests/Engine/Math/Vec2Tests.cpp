@@ -42,8 +42,7 @@ TEST(Vec2, LengthNormalisingAndSetLength)
     reversed.SetLength(-2.f);
     EXPECT_EQ(reversed, Vec2(-2.f, 0.f));
 
-    Vec2 clamped = Vec2(30.f, 40.f).GetClamped(10.f);
-    ExpectNear(clamped, Vec2(6.f, 8.f));
+    ExpectNear(Vec2(30.f, 40.f).GetClamped(10.f), Vec2(6.f, 8.f));
     ExpectNear(Vec2(0.3f, 0.4f).GetClamped(10.f), Vec2(0.3f, 0.4f));
 }
 
@@ -102,12 +101,6 @@ TEST(Vec2, PolarRoundTrips)
         ExpectNear(vec.GetRotatedRadians(0.5f).GetRotatedRadians(-0.5f), vec);
         ExpectNear(Vec2::MakeFromPolarRadians(vec.GetAngleRadians(), vec.GetLength()), vec);
     }
-
-    Vec2 angled(0.f, 2.f);
-    angled.SetAngleDegrees(0.f);
-    ExpectNear(angled, Vec2(2.f, 0.f));
-    angled.SetPolarRadians(0.f, 4.f);
-    EXPECT_EQ(angled, Vec2(4.f, 0.f));
 }
 
 TEST(Vec2, ReflectsOffANormal)
@@ -116,25 +109,6 @@ TEST(Vec2, ReflectsOffANormal)
     Vec2 bouncing(3.f, 2.f);
     bouncing.Reflect(Vec2(-5.f, 0.f));  // the normal need not be unit length
     ExpectNear(bouncing, Vec2(-3.f, 2.f));
-}
-
-TEST(Vec2, ArithmeticOperators)
-{
-    Vec2 vec(1.f, 2.f);
-    EXPECT_EQ(vec + Vec2(3.f, 5.f), Vec2(4.f, 7.f));
-    EXPECT_EQ(vec - Vec2(3.f, 5.f), Vec2(-2.f, -3.f));
-    EXPECT_EQ(-vec, Vec2(-1.f, -2.f));
-    EXPECT_EQ(vec * 2.f, Vec2(2.f, 4.f));
-    EXPECT_EQ(2.f * vec, Vec2(2.f, 4.f));
-    EXPECT_EQ(vec * Vec2(3.f, 4.f), Vec2(3.f, 8.f));
-    EXPECT_EQ(vec / 4.f, Vec2(0.25f, 0.5f));
-    vec += Vec2(1.f, 1.f);
-    vec *= 3.f;
-    vec -= Vec2(2.f, 0.f);
-    vec /= 2.f;
-    EXPECT_EQ(vec, Vec2(2.f, 4.5f));
-    EXPECT_TRUE(vec != Vec2(2.f, 4.f));
-    EXPECT_EQ(Vec2(IntVec2(-3, 7)), Vec2(-3.f, 7.f));
 }
 
 // The guard is strict: 0.000001 itself is a valid divisor.
@@ -188,7 +162,7 @@ TEST(Vec2, ParsesBareText)
 
 TEST(Vec2, ParseFailuresAreFatalAndNameTheText)
 {
-    char const* const WRONG_COUNTS[] = {"1,2,3", "1", "", "(1.00, 2.50), 3"};
+    char const* const WRONG_COUNTS[] = {"1,2,3", "1", "1,"};  // a trailing comma leaves one piece
     for (char const* text : WRONG_COUNTS)
     {
         SCOPED_TRACE(text);
@@ -203,8 +177,4 @@ TEST(Vec2, ParseFailuresAreFatalAndNameTheText)
     ExpectFatalReport(
         RunFatalPath([] { Vec2 parsed("(1.00, 2.50)"); }),
         {"piece \"(1.00\" of \"(1.00, 2.50)\" holds no number", "Vec2::SetFromText", "Vec2.cpp"});
-    ExpectFatalReport(RunFatalPath([] { Vec2 parsed("1,"); }),  // a trailing comma leaves one piece
-                      {"ERROR Parsing Vec2", "Vec2::SetFromText", "Vec2.cpp", "splitStrings.size() == 2"});
-    ExpectFatalReport(RunFatalPath([] { Vec2 parsed("1, "); }),
-                      {"piece \" \" of \"1, \" holds no number", "Vec2::SetFromText", "Vec2.cpp"});
 }

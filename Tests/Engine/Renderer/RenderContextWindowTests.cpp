@@ -67,6 +67,7 @@ class RenderContextWindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        ASSERT_TRUE(KeepVideoSubsystemForTheProcess()) << SDL_GetError();
         CreateOSWindow(4.f / 3.f, "RenderContextWindowTest");
         CreateOpenGLRenderingContext();
         m_renderer.Startup();
