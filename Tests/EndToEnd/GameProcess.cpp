@@ -3,14 +3,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <thread>
 
-GameProcess::GameProcess(char const* executablePath)
+GameProcess::GameProcess(char const* executablePath) : m_processId(fork())
 {
-    m_processId = fork();
     if (m_processId == 0)
     {
         setenv("ENGINE_NO_DIALOGS", "1", 1);
@@ -28,23 +25,14 @@ GameProcess::~GameProcess()
     }
 }
 
-bool GameProcess::WaitForExit(double timeoutSeconds, int& outExitCode)
+bool GameProcess::TryGetExitCode(int& outExitCode)
 {
-    if (m_processId <= 0)
+    int status = 0;
+    if (m_processId <= 0 || waitpid(m_processId, &status, WNOHANG) != m_processId)
     {
         return false;
     }
-    auto const deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
-    while (std::chrono::steady_clock::now() < deadline)
-    {
-        int status = 0;
-        if (waitpid(m_processId, &status, WNOHANG) == m_processId)
-        {
-            m_processId = -1;
-            outExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
+    m_processId = -1;
+    outExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return true;
 }

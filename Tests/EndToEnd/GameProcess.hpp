@@ -1,7 +1,7 @@
 #pragma once
-// The real game executable, started as a child process with dialogs switched
-// off. A game still running when this goes away is killed, so a failing test
-// leaves nothing behind on the display.
+// The real game executable as a child process, dialogs switched off. A game
+// still running when this goes away is killed, so that a failing test leaves
+// nothing behind on the display.
 
 #include <sys/types.h>
 
@@ -13,10 +13,9 @@ public:
     GameProcess(GameProcess const&) = delete;
     GameProcess& operator=(GameProcess const&) = delete;
 
-    bool IsStarted() const { return m_processId > 0; }
-    // True once the game has ended within the timeout; outExitCode is its
-    // status, or -1 when a signal ended it.
-    bool WaitForExit(double timeoutSeconds, int& outExitCode);
+    bool IsRunning() const { return m_processId > 0; }
+    // After the game ended: its exit status, or -1 when a signal ended it.
+    bool TryGetExitCode(int& outExitCode);
 
 private:
     pid_t m_processId = -1;

@@ -1,8 +1,8 @@
 #pragma once
 // A client of the test's X display that finds the game's window, reads its
 // pixels and drives it as a person would: keys through XTEST, the close box
-// through the window manager's delete protocol. Xlib stays inside the .cpp, since
-// its macros (None, Bool, Status) clash with everything else.
+// through the delete-window protocol. Xlib stays inside the .cpp, since its
+// macros (None, Bool, Status) clash with everything else.
 
 #include "Engine/Core/Rgba8.hpp"
 #include "Engine/Math/IntVec2.hpp"
@@ -10,17 +10,15 @@
 #include <string>
 #include <vector>
 
-// Pixels of a screen rectangle, rows top to bottom.
-struct ScreenImage
+struct ScreenImage  // rows top to bottom; empty when the capture failed
 {
     IntVec2 size;
     std::vector<Rgba8> pixels;
 
-    Rgba8 GetPixel(int x, int y) const { return pixels[static_cast<size_t>(y * size.x + x)]; }
+    Rgba8 GetPixel(IntVec2 const& at) const { return pixels[static_cast<size_t>(at.y * size.x + at.x)]; }
 };
 
-// A window's client area on the screen, in pixels, y down.
-struct ScreenRect
+struct ScreenRect  // screen pixels, y down
 {
     IntVec2 topLeft;
     IntVec2 size;
@@ -36,22 +34,16 @@ public:
 
     bool IsOpen() const { return m_display != nullptr; }
     IntVec2 GetScreenSize() const;
-
-    // The first viewable top-level window with this title, polled until the
-    // timeout; 0 when none appeared.
-    unsigned long WaitForWindow(std::string const& title, double timeoutSeconds) const;
+    unsigned long FindViewableWindow(std::string const& title) const;  // 0 when there is none
     bool IsWindowAlive(unsigned long window) const;
     ScreenRect GetClientRect(unsigned long window) const;
     ScreenImage Capture(ScreenRect const& rect) const;
-
-    // Gives the window the keyboard, then presses or releases the key that types
-    // the keysym (an X keysym such as XK_Up, passed as its number).
-    void SendKey(unsigned long window, unsigned long keysym, bool isPressed) const;
-    // What a click on the close box sends.
-    void RequestClose(unsigned long window) const;
+    void SendKey(unsigned long window, unsigned long keysym,
+                 bool isPressed) const;             // focuses the window first
+    void RequestClose(unsigned long window) const;  // what a click on the close box sends
 
 private:
-    unsigned long FindWindow(unsigned long parent, std::string const& title) const;
+    unsigned long FindViewableWindowBelow(unsigned long parent, std::string const& title) const;
 
     struct _XDisplay* m_display = nullptr;
 };
