@@ -6,6 +6,8 @@
 
 #include "Engine/Core/Rgba8.hpp"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 struct SDL_Window;
@@ -27,10 +29,10 @@ private:
     std::string m_failure;
 };
 
-// Of whichever context is current: pixel (x, y) from the bottom-left corner of
-// its back buffer, after every command so far has finished.
-Rgba8 ReadBackBufferPixel(int x, int y);
-float ReadBackBufferDepth(int x, int y);
+// Of whichever context is current, once every command so far has finished: pixel
+// (x, y) from the bottom-left corner of its back buffer has every channel within
+// tolerance of the expected colour.
+::testing::AssertionResult IsPixelNear(int x, int y, Rgba8 const& expected, int tolerance = 0);
 
 // Starts SDL's video for the rest of the process, once. Mesa unloads its driver
 // when the last X display closes; leaks it keeps for the process would then be
@@ -38,6 +40,7 @@ float ReadBackBufferDepth(int x, int y);
 bool KeepVideoSubsystemForTheProcess();
 
 // Formats a colour for failure messages: "(r, g, b, a)".
-std::string DescribeColor(Rgba8 const& color);
-// True when every channel is within tolerance of the expected one.
-bool IsColorNear(Rgba8 const& actual, Rgba8 const& expected, int tolerance);
+inline std::string DescribeColor(Rgba8 const& color)
+{
+    return color.GetAsString();
+}
