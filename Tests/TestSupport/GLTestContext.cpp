@@ -46,7 +46,10 @@ GLTestContext::~GLTestContext()
 
 bool KeepVideoSubsystemForTheProcess()
 {
-    static bool const isVideoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    // X11 first, as the engine's window asks: a Wayland probe that fails unloads
+    // its libraries with memory still held, which leak checks then report.
+    static bool const isVideoStarted =
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland") && SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
     return isVideoStarted;
 }
 
