@@ -1,0 +1,86 @@
+#include "Engine/Core/ErrorWarningAssert.hpp"
+#include "Engine/Core/Rgba8.hpp"
+#include "Engine/Math/AABB2.hpp"
+#include "Engine/Math/IntVec2.hpp"
+#include "Engine/Math/MathUtils.hpp"
+#include "Engine/Math/RandomNumberGenerator.hpp"
+#include "Engine/Math/Vec3.hpp"
+#include "Tests/TestSupport/ChildProcess.hpp"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+// Each path runs in a child whose dialog handler prints the dialog's text, where
+// the condition is named; the process must end with failure and the report must
+// name the message, the qualified function and the file without its folders.
+TEST(FatalPaths, EndWithFailureAndAReportNamingWhereAndWhy)
+{
+    struct Case
+    {
+        char const* message;
+        char const* functionName;
+        std::function<void()> code;
+        char const* conditionText = nullptr;  // null for an unconditional report
+    };
+    using Rng = RandomNumberGenerator;
+    Case const CASES[] = {
+        {"ERROR Parsing Vec2", "Vec2::SetFromText", [] { Vec2("1,2,3"); }, "splitStrings.size() == 2"},
+        {"ERROR Parsing Vec2: piece \"a\" of \"a,2\" holds no number", "Vec2::SetFromText",
+         [] { Vec2("a,2"); }, "ParseLeadingFloat(piece, *component)"},
+        {"ERROR Parsing IntVec2: piece \"x\" of \"1,x\"", "IntVec2::SetFromText", [] { IntVec2("1,x"); }},
+        {"piece \"2147483648\" of \"2147483648,0\" holds no number in the int range", "IntVec2::SetFromText",
+         [] { IntVec2("2147483648,0"); }},
+        {"ERROR Parsing Vec3", "Vec3::SetFromText", [] { Vec3("1,2"); }, "splitStrings.size() == 3"},
+        {"ERROR Parsing AABB2: piece \"\" of \"1,2,,4\"", "AABB2::SetFromText", [] { AABB2("1,2,,4"); }},
+        {"ERROR Parsing Rgba8", "Rgba8::SetFromText", [] { Rgba8("1,2,3,4,5"); },
+         "splitStrings.size() == 3 || splitStrings.size() == 4"},
+        {"Division 0 problem!", "IntVec2::operator /", [] { (void)(IntVec2(1, 2) / 0); }},
+        {"Division 0 problem!", "IntVec2::operator /=", [] { IntVec2(1, 2) /= 0; }},
+        {"Division 0 problem!", "Vec2::operator /", [] { (void)(Vec2(1.f, 2.f) / 0.0000009f); }},
+        {"Division 0 problem!", "Vec2::operator /=", [] { Vec2(1.f, 2.f) /= -0.f; }},
+        {"Error! maxNotInclusive must be positive", "RandomNumberGenerator::GetRandomIntLessThan",
+         [] { Rng().GetRandomIntLessThan(0); }},
+        {"Error! minInclusive is larger than maxInclusive", "RandomNumberGenerator::GetRandomIntInRange",
+         [] { Rng().GetRandomIntInRange(3, 2); }},
+        // The width of the full range wraps to 0 in 32 bits.
+        {"covers all 4294967296 ints", "RandomNumberGenerator::GetRandomIntInRange",
+         [] { Rng().GetRandomIntInRange(INT_MIN, INT_MAX); }},
+        {"Error! minInclusive is larger than maxInclusive", "RandomNumberGenerator::GetRandomFloatInRange",
+         [] { Rng().GetRandomFloatInRange(2.f, 1.f); }},
+        {"No vertexes to transform", "TransformVertexArray",
+         [] { TransformVertexArray(3, nullptr, 1.f, 0.f, Vec2()); }, "vertexes != nullptr"},
+    };
+    for (Case const& testCase : CASES)
+    {
+        SCOPED_TRACE(testCase.message);
+        ChildResult const result = RunInChildProcess(
+            [&testCase]
+            {
+                SetDialogHandler(
+                    [](char const*, char const* text, MessageSeverity, DialogButtons)
+                    {
+                        std::printf("%s", text);
+                        return DialogAnswer::OKAY;
+                    });
+                testCase.code();
+            });
+        EXPECT_TRUE(result.ExitedWithFailure()) << result.exitCode << result.standardError;
+        // Each class lives in the file of its name; the free functions in MathUtils.cpp.
+        std::string const function = testCase.functionName;
+        size_t const scope = function.find("::");
+        std::string const fileName =
+            scope == std::string::npos ? "MathUtils.cpp" : function.substr(0, scope) + ".cpp";
+        std::string const& output = result.standardOutput;
+        EXPECT_NE(output.find(testCase.message), std::string::npos) << output;
+        EXPECT_NE(output.find(" of " + fileName + ", in " + function + "()\n"), std::string::npos) << output;
+        if (testCase.conditionText != nullptr)
+        {
+            EXPECT_NE(output.find("\n  " + std::string(testCase.conditionText) + "\n"), std::string::npos)
+                << output;
+        }
+    }
+}
