@@ -31,9 +31,9 @@ tap space
 sleep 3.5              # let the broken dots fall and be banked
 tap t                  # buy the first T of the answer
 tap z                  # a wrong guess, listed in red
-hold Right 1.4
+tap Up                 # the line above
 tap space
-sleep 0.35             # catch the freshly broken dots in flight
+sleep 0.3              # catch the freshly broken dots in flight
 
 mkdir -p "$(dirname "$output")"
 import -window "$window" "$output"
