@@ -41,6 +41,11 @@ DialogAnswer GetCarryOnAnswer(DialogButtons buttons)
     }
 }
 
+char const* NullAsUnknown(char const* text)
+{
+    return text ? text : UNKNOWN_NAME;
+}
+
 // An installed handler comes first, then the headless switch, then the real box.
 DialogAnswer AskDialog(char const* title, char const* messageText, MessageSeverity severity,
                        DialogButtons buttons)
@@ -50,18 +55,18 @@ DialogAnswer AskDialog(char const* title, char const* messageText, MessageSeveri
     {
         return handler(title, messageText, severity, buttons);
     }
-    if (AreDialogsSuppressed())
+    std::optional<DialogAnswer> const answer =
+        AreDialogsSuppressed() ? std::nullopt : ShowPlatformMessageBox(title, messageText, severity, buttons);
+    if (answer)
     {
-        return GetCarryOnAnswer(buttons);
+        return *answer;
     }
-    std::optional<DialogAnswer> const answer = ShowPlatformMessageBox(title, messageText, severity, buttons);
-    return answer ? *answer : GetCarryOnAnswer(buttons);
+    // Nobody sees the box, so its text goes to the output, where a headless
+    // run's reader looks: it holds details the short report leaves out.
+    PrintToDebugOutput("%s\n%s\n", NullAsUnknown(title), NullAsUnknown(messageText));
+    return GetCarryOnAnswer(buttons);
 }
 
-char const* NullAsUnknown(char const* text)
-{
-    return text ? text : UNKNOWN_NAME;
-}
 }  // namespace
 
 void SetDialogHandler(DialogHandler handler)
