@@ -4,7 +4,7 @@
 // lets the process run on, and at its first breakpoint trap swallows the trap
 // and detaches, as a developer pressing "continue" would.
 
-// Returns once the system lists the tracer in /proc/self/status, or false when
-// tracing is not allowed here. Call it only in a child of RunInChildProcess:
-// the tracer lives until the process traps or ends.
-bool AttachTracerToThisProcess(int timeoutSeconds = 10);
+// Returns once the tracer is attached, or false when tracing is not allowed here.
+// Call it only in a child of RunInChildProcess: the tracer lives until the
+// process traps or ends.
+bool AttachTracerToThisProcess();

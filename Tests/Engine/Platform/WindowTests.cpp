@@ -1,213 +1,190 @@
 #include "Engine/Input/InputSystem.hpp"
+#include "Engine/Input/KeyCodes.hpp"
 #include "Engine/Math/AABB2.hpp"
 #include "Engine/Math/IntVec2.hpp"
-#include "Engine/Math/Vec2.hpp"
+#include "Engine/Platform/FramePacer.hpp"
+#include "Engine/Platform/KeyTranslation.hpp"
 #include "Engine/Platform/Window.hpp"
-#include "Tests/Engine/Platform/OSWindowTestSupport.hpp"
-#include "Tests/TestSupport/ChildProcess.hpp"
+#include "Tests/TestSupport/GLTestContext.hpp"
 
-#include <cmath>
-#include <limits>
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+
 #include <string>
+#include <utility>
 
 namespace
 {
-void ExpectReportNames(ChildResult const& result, char const* message, char const* functionName)
+constexpr float CLIENT_ASPECT = 1.3333334f;
+
+// The real window and GL context on the 1920x1080 screen of tools/with-display.sh,
+// with the input system in the App's place. SDL's video stays up between tests, as
+// it does in the program: under the sanitizers a third restart of it fails.
+class WindowTest : public ::testing::Test
 {
-    EXPECT_TRUE(result.ExitedWithFailure()) << result.standardOutput;
-    EXPECT_NE(result.standardOutput.find(message), std::string::npos) << result.standardOutput;
-    EXPECT_NE(result.standardOutput.find(functionName), std::string::npos) << result.standardOutput;
-    EXPECT_NE(result.standardOutput.find("Window.cpp"), std::string::npos) << result.standardOutput;
-}
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(KeepVideoSubsystemForTheProcess()) << SDL_GetError();
+        CreateOSWindow(CLIENT_ASPECT, "Dotsunder");
+        CreateOpenGLRenderingContext();
+        g_theInput = &m_input;
+    }
+    void TearDown() override
+    {
+        g_theInput = nullptr;
+        SetQuitRequestedCallback(nullptr);
+        DestroyOSWindow();
+    }
+    // A window event, or a key event of the right arrow.
+    void Push(Uint32 type, Uint8 windowEvent = 0, bool isRepeat = false)
+    {
+        SDL_Event event = {};
+        event.type = type;
+        if (type == SDL_WINDOWEVENT)
+        {
+            event.window.event = windowEvent;
+        }
+        else
+        {
+            event.key.repeat = isRepeat ? 1 : 0;
+            event.key.keysym.sym = SDLK_RIGHT;
+        }
+        ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+    }
+
+    InputSystem m_input;
+};
 }  // namespace
 
-// The largest box of the aspect within 90 % of the desktop, centred, each edge truncated.
 TEST(ComputeClientRect, FitsTheAspectInsideNinetyPercentOfTheDesktopCentred)
 {
     struct Case
     {
-        float desktopWidth, desktopHeight, clientAspect;
-        float left, top, right, bottom;
+        float desktopWidth, desktopHeight, clientAspect, left, top, right, bottom;
     };
     Case const CASES[] = {
-        {1920.f, 1080.f, 1.3333334f, 312.f, 54.f, 1608.f, 1026.f},  // wide desktop: height limits
-        {1280.f, 1024.f, 1.3333334f, 64.f, 80.f, 1216.f, 944.f},    // narrow desktop: width limits
-        {1024.f, 768.f, 1.3333334f, 51.f, 38.f, 972.f, 729.f},      // same aspect: 921.6 x 691.2 truncated
-        {1920.f, 1080.f, 1.7777778f, 96.f, 54.f, 1824.f, 1026.f},   // a 16:9 client on a 16:9 desktop
-        {1080.f, 1920.f, 1.3333334f, 54.f, 595.f, 1026.f, 1324.f},  // portrait desktop
-        {800.f, 600.f, 1.f, 130.f, 30.f, 670.f, 570.f},             // square client
+        {1920.f, 1080.f, CLIENT_ASPECT, 312.f, 54.f, 1608.f, 1026.f},  // wide desktop: height limits
+        {1280.f, 1024.f, CLIENT_ASPECT, 64.f, 80.f, 1216.f, 944.f},    // narrow desktop: width limits
+        {1024.f, 768.f, CLIENT_ASPECT, 51.f, 38.f, 972.f, 729.f},      // 921.6 x 691.2, truncated
+        {1080.f, 1920.f, CLIENT_ASPECT, 54.f, 595.f, 1026.f, 1324.f},  // portrait
+        {1920.f, 1080.f, 0.f, 0.f, 0.f, 0.f, 0.f},  // an unusable aspect gives an empty rect
     };
-    for (Case const& testCase : CASES)
+    for (Case const& c : CASES)
     {
-        SCOPED_TRACE(testing::Message() << testCase.desktopWidth << "x" << testCase.desktopHeight
-                                        << " aspect " << testCase.clientAspect);
-        AABB2 const clientRect =
-            ComputeClientRect(Vec2(testCase.desktopWidth, testCase.desktopHeight), testCase.clientAspect);
-        EXPECT_EQ(clientRect.mins, Vec2(testCase.left, testCase.top));
-        EXPECT_EQ(clientRect.maxs, Vec2(testCase.right, testCase.bottom));
+        AABB2 const rect = ComputeClientRect(Vec2(c.desktopWidth, c.desktopHeight), c.clientAspect);
+        EXPECT_EQ(rect.mins, Vec2(c.left, c.top)) << c.desktopWidth << "x" << c.desktopHeight;
+        EXPECT_EQ(rect.maxs, Vec2(c.right, c.bottom)) << c.desktopWidth << "x" << c.desktopHeight;
     }
 }
 
-TEST(ComputeClientRect, UnusableInputGivesAnEmptyRectInsteadOfOverflowing)
+TEST_F(WindowTest, ClientAreaIsPlacedAsComputedAndTheMouseIsNormalizedOverItYUpUnclamped)
 {
-    float const NOT_A_NUMBER = std::numeric_limits<float>::quiet_NaN();
-    float const INFINITE = std::numeric_limits<float>::infinity();
-    struct Case
-    {
-        Vec2 desktopSize;
-        float clientAspect;
-    };
-    Case const CASES[] = {
-        {Vec2(1920.f, 1080.f), 0.f},
-        {Vec2(1920.f, 1080.f), -1.f},
-        {Vec2(1920.f, 1080.f), NOT_A_NUMBER},
-        {Vec2(1920.f, 1080.f), INFINITE},
-        {Vec2(0.f, 1080.f), 1.f},
-        {Vec2(1920.f, -5.f), 1.f},
-        {Vec2(1.e30f, 1080.f), 1.f},
-        {Vec2(NOT_A_NUMBER, 1080.f), 1.f},
-    };
-    for (Case const& testCase : CASES)
-    {
-        AABB2 const clientRect = ComputeClientRect(testCase.desktopSize, testCase.clientAspect);
-        EXPECT_EQ(clientRect.mins, Vec2(0.f, 0.f));
-        EXPECT_EQ(clientRect.maxs, Vec2(0.f, 0.f));
-    }
-}
-
-TEST(OSWindow, WithoutAWindowThereIsNoDrawableAndNoMouse)
-{
-    EXPECT_EQ(GetOSWindowDrawableSize(), IntVec2(0, 0));
-    Vec2 pixels(7.f, 7.f);
-    Vec2 clientSize(7.f, 7.f);
-    EXPECT_FALSE(GetMouseClientPosition(pixels, clientSize));
-    EXPECT_EQ(pixels, Vec2(7.f, 7.f));
-
-    InputSystem input;
-    input.m_mouseNormalizedClientPos = Vec2(0.25f, 0.75f);
-    input.UpdateMouse();
-    EXPECT_EQ(input.m_mouseNormalizedClientPos, Vec2(0.f, 0.f));
-}
-
-TEST_F(OSWindowTest, ClientAreaIsPlacedOnTheDesktopAsComputed)
-{
-    SDL_Window* const window = SDL_GL_GetCurrentWindow();
-    ASSERT_NE(window, nullptr);
-    SDL_DisplayMode desktopMode = {};
-    ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktopMode), 0);
-    ASSERT_EQ(desktopMode.w, 1920)
-        << "the placement figures below are for with-display.sh's 1920x1080 screen";
-    ASSERT_EQ(desktopMode.h, 1080);
-
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowPosition(window, &left, &top);
-    SDL_GetWindowSize(window, &width, &height);
-    EXPECT_EQ(IntVec2(left, top), IntVec2(312, 54));
-    EXPECT_EQ(IntVec2(width, height), IntVec2(1296, 972));
+    IntVec2 position, size;
+    SDL_GetWindowPosition(SDL_GL_GetCurrentWindow(), &position.x, &position.y);
+    SDL_GetWindowSize(SDL_GL_GetCurrentWindow(), &size.x, &size.y);
+    EXPECT_EQ(position, IntVec2(312, 54));
+    EXPECT_EQ(size, IntVec2(1296, 972));
     EXPECT_EQ(GetOSWindowDrawableSize(), IntVec2(1296, 972));
-    EXPECT_STREQ(SDL_GetWindowTitle(window), "Dotsunder");
-    Uint32 const flags = SDL_GetWindowFlags(window);
-    EXPECT_NE(flags & SDL_WINDOW_RESIZABLE, 0u);
-    EXPECT_NE(flags & SDL_WINDOW_SHOWN, 0u);
-    EXPECT_EQ(flags & SDL_WINDOW_BORDERLESS, 0u);
-}
 
-TEST_F(OSWindowTest, ContextIsCurrentDoubleBufferedWithDepthAndStencil)
-{
-    ASSERT_NE(SDL_GL_GetCurrentContext(), nullptr);
-    struct Case
-    {
-        SDL_GLattr attribute;
-        int minimum;
+    std::pair<IntVec2, Vec2> const CASES[] = {
+        {IntVec2(312 + 648, 54 + 486), Vec2(0.5f, 0.5f)},
+        {IntVec2(312, 54), Vec2(0.f, 1.f)},  // the client's top-left pixel
+        {IntVec2(0, 0), Vec2(-312.f / 1296.f, 1.f + 54.f / 972.f)},
     };
-    Case const CASES[] = {{SDL_GL_DOUBLEBUFFER, 1}, {SDL_GL_RED_SIZE, 8},    {SDL_GL_GREEN_SIZE, 8},
-                          {SDL_GL_BLUE_SIZE, 8},    {SDL_GL_DEPTH_SIZE, 24}, {SDL_GL_STENCIL_SIZE, 8}};
-    for (Case const& testCase : CASES)
+    for (std::pair<IntVec2, Vec2> const& c : CASES)
     {
-        int value = 0;
-        EXPECT_EQ(SDL_GL_GetAttribute(testCase.attribute, &value), 0);
-        EXPECT_GE(value, testCase.minimum) << "attribute " << testCase.attribute;
+        SDL_WarpMouseGlobal(c.first.x, c.first.y);
+        m_input.UpdateMouse();
+        EXPECT_FLOAT_EQ(m_input.GetMouseNormalizedClientPosition().x, c.second.x) << c.first.x;
+        EXPECT_FLOAT_EQ(m_input.GetMouseNormalizedClientPosition().y, c.second.y) << c.first.y;
     }
-    // Immediate mode exists only in a legacy (compatibility) context.
-    EXPECT_NE(SDL_GL_GetProcAddress("glBegin"), nullptr);
-    using GetStringFunction = unsigned char const* (*)(unsigned int);
-    auto const getString = reinterpret_cast<GetStringFunction>(SDL_GL_GetProcAddress("glGetString"));
-    ASSERT_NE(getString, nullptr);
-    unsigned int const GL_VERSION_NAME = 0x1F02;
-    EXPECT_NE(getString(GL_VERSION_NAME), nullptr);
 }
 
-TEST_F(OSWindowTest, DrawableSizeFollowsAResize)
+// A step's events go through one pump: d key-down, r its OS repeat, u key-up, f focus
+// lost, n a key-down while no input system exists. Then pressed, just pressed, just released.
+TEST_F(WindowTest, PumpedKeyEventsGiveEdgesForExactlyOneFrame)
 {
-    SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 800, 500);
-    EXPECT_TRUE(PumpSDLUntil([] { return GetOSWindowDrawableSize() == IntVec2(800, 500); }))
-        << GetOSWindowDrawableSize().x << " x " << GetOSWindowDrawableSize().y;
-}
-
-// Client pixels run y down, the normalized position y up; outside the client it goes past 0..1.
-TEST_F(OSWindowTest, MouseIsNormalizedOverTheClientAreaWithYUp)
-{
-    struct Case
+    struct Step
     {
-        int globalX, globalY;
-        Vec2 expected;
+        char const* events;
+        char const* expected;
     };
-    Case const CASES[] = {
-        {312 + 648, 54 + 486, Vec2(0.5f, 0.5f)},            // centre
-        {312, 54, Vec2(0.f, 1.f)},                          // the client's top-left pixel
-        {312 + 1296, 54 + 972, Vec2(1.f, 0.f)},             // just past the bottom-right pixel
-        {0, 0, Vec2(-312.f / 1296.f, 1.f + 54.f / 972.f)},  // outside, above and left
-    };
-    InputSystem input;
-    for (Case const& testCase : CASES)
+    Step const STEPS[] = {{"d", "110"},  {"r", "100"}, {"", "100"},  {"u", "001"}, {"", "000"},
+                          {"du", "000"}, {"", "000"},  {"d", "110"}, {"f", "001"}, {"n", "000"}};
+    for (Step const& step : STEPS)
     {
-        SCOPED_TRACE(testing::Message() << testCase.globalX << ", " << testCase.globalY);
-        SDL_WarpMouseGlobal(testCase.globalX, testCase.globalY);
-        input.BeginFrame();
-        EXPECT_FLOAT_EQ(input.m_mouseNormalizedClientPos.x, testCase.expected.x);
-        EXPECT_FLOAT_EQ(input.m_mouseNormalizedClientPos.y, testCase.expected.y);
+        for (char const* event = step.events; *event != '\0'; ++event)
+        {
+            Push(*event == 'f' ? SDL_WINDOWEVENT : (*event == 'u' ? SDL_KEYUP : SDL_KEYDOWN),
+                 SDL_WINDOWEVENT_FOCUS_LOST, *event == 'r');
+        }
+        g_theInput = step.events[0] == 'n' ? nullptr : &m_input;
+        RunMessagePump();
+        g_theInput = &m_input;
+        m_input.EndFrame();
+        KeyButtonState const& state = m_input.GetKeyState(KEYCODE_RIGHT_ARROW);
+        std::string const actual = {state.IsPressed() ? '1' : '0', state.WasJustPressed() ? '1' : '0',
+                                    state.WasJustReleased() ? '1' : '0'};
+        EXPECT_EQ(actual, step.expected) << "after \"" << step.events << "\"";
     }
-    input.Shutdown();
 }
 
-TEST(CreateOSWindow, WithoutADisplayEndsWithAReportNamingIt)
+TEST_F(WindowTest, CloseRequestsReachTheQuitCallback)
 {
-    ChildResult const result = RunInChildProcess(
-        []
+    int quitRequestCount = 0;
+    SetQuitRequestedCallback([&quitRequestCount] { ++quitRequestCount; });
+    Push(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
+    Push(SDL_QUIT);
+    RunMessagePump();
+    EXPECT_EQ(quitRequestCount, 2);
+}
+
+TEST(TranslateSDLKeycodeToKeyCode, GivesTheVirtualKeyOfEveryKeyTheGameReads)
+{
+    // SDL keycode, the length of its run of consecutive keys, the code of the first.
+    int const CASES[][3] = {
+        {SDLK_ESCAPE, 1, 27},   {SDLK_SPACE, 1, 32},  {SDLK_LEFT, 1, 37},     {SDLK_UP, 1, 38},
+        {SDLK_RIGHT, 1, 39},    {SDLK_DOWN, 1, 40},   {SDLK_0, 10, 48},       {SDLK_a, 26, 65},
+        {SDLK_F1, 12, 112},     {SDLK_RETURN, 1, 13}, {SDLK_KP_ENTER, 1, 13}, {SDLK_TAB, 1, 9},
+        {SDLK_BACKSPACE, 1, 8}, {SDLK_LSHIFT, 1, 16}, {SDLK_RSHIFT, 1, 16},   {SDLK_LCTRL, 1, 17},
+        {SDLK_RCTRL, 1, 17},    {SDLK_LALT, 1, 18},   {SDLK_RALT, 1, 18},     {SDLK_F13, 1, 0},
+        {SDLK_EXCLAIM, 1, 0},   {SDLK_UNKNOWN, 1, 0},
+    };
+    for (auto const& c : CASES)
+    {
+        for (int offset = 0; offset < c[1]; ++offset)
         {
-            unsetenv("DISPLAY");
-            unsetenv("WAYLAND_DISPLAY");
-            unsetenv("SDL_VIDEODRIVER");
-            CreateOSWindow(TEST_CLIENT_ASPECT, "Dotsunder");
-        },
-        10);
-    ExpectReportNames(result, "No display", "CreateOSWindow");
+            EXPECT_EQ(TranslateSDLKeycodeToKeyCode(c[0] + offset), c[2] + offset)
+                << SDL_GetKeyName(c[0] + offset);
+        }
+    }
 }
 
-// The dummy driver is headless and has no OpenGL, so the window itself cannot be made.
-TEST(CreateOSWindow, WithoutOpenGLEndsWithAReportGivingSDLsReason)
+TEST(FramePacer, WaitsOutTheRefreshPeriodOnlyWhereTheSwapDoesNot)
 {
-    ChildResult const result = RunInChildProcess(
-        []
-        {
-            setenv("SDL_VIDEODRIVER", "dummy", 1);
-            CreateOSWindow(TEST_CLIENT_ASPECT, "Dotsunder");
-        },
-        10);
-    ExpectReportNames(result, "Could not create a", "CreateOSWindow");
+    double const PERIOD_60_HZ = 1.0 / 60.0;
+    EXPECT_DOUBLE_EQ(ComputePacingWaitSeconds(0.001, PERIOD_60_HZ, false), PERIOD_60_HZ - 0.001);
+    EXPECT_DOUBLE_EQ(ComputePacingWaitSeconds(0.002, 1.0 / 144.0, false), 1.0 / 144.0 - 0.002);
+    EXPECT_DOUBLE_EQ(ComputePacingWaitSeconds(-0.002, PERIOD_60_HZ, false),
+                     PERIOD_60_HZ);  // never longer than a period
+    EXPECT_DOUBLE_EQ(ComputePacingWaitSeconds(0.5, PERIOD_60_HZ, false), 0.0);
+    EXPECT_DOUBLE_EQ(ComputePacingWaitSeconds(0.001, PERIOD_60_HZ, true), 0.0);
+    // A swap that returns in far less than a period did not wait for the display.
+    EXPECT_FALSE(DidSwapWaitForDisplay(true, 0.001, PERIOD_60_HZ));
+    EXPECT_TRUE(DidSwapWaitForDisplay(true, PERIOD_60_HZ, PERIOD_60_HZ));
 }
 
-TEST(CreateOSWindow, ABadAspectEndsWithAReport)
+// Mesa under Xvfb refuses a swap interval and reports no refresh rate: the pacer
+// must then pace itself, at 60 Hz.
+TEST_F(WindowTest, FramePacerAsksForTheSwapIntervalAndElsePacesItself)
 {
-    ChildResult const result = RunInChildProcess([] { CreateOSWindow(0.f, "Dotsunder"); }, 10);
-    ExpectReportNames(result, "client aspect must be a positive", "CreateOSWindow");
-}
-
-TEST(CreateOpenGLRenderingContext, WithoutAWindowEndsWithAReport)
-{
-    ChildResult const result = RunInChildProcess([] { CreateOpenGLRenderingContext(); }, 10);
-    ExpectReportNames(result, "no window", "CreateOpenGLRenderingContext");
+    FramePacer pacer;
+    pacer.Startup();
+    bool const isIntervalSet = SDL_GL_GetSwapInterval() == 1;
+    EXPECT_EQ(pacer.IsSwapIntervalAccepted(), isIntervalSet || SDL_GL_SetSwapInterval(1) == 0);
+    EXPECT_EQ(pacer.HasSeenSwapNotWait(), !pacer.IsSwapIntervalAccepted());
+    SDL_DisplayMode mode = {};
+    ASSERT_EQ(SDL_GetCurrentDisplayMode(0, &mode), 0);
+    EXPECT_DOUBLE_EQ(pacer.GetRefreshPeriodSeconds(), 1.0 / (mode.refresh_rate > 0 ? mode.refresh_rate : 60));
 }

@@ -1,0 +1,127 @@
+#include "Engine/Input/ControllerBackend.hpp"
+#include "Engine/Input/InputSystem.hpp"
+
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+
+namespace
+{
+// A game controller made by SDL itself, as a driver would present it. Quitting
+// the subsystem detaches every one that is left.
+SDL_Joystick* PlugGamepad()
+{
+    return SDL_JoystickOpen(SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                                                      SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0));
+}
+
+class ControllerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
+        if (SDL_NumJoysticks() != 0)
+        {
+            GTEST_SKIP() << "a real controller is plugged in; slot numbers would differ";
+        }
+    }
+    void TearDown() override
+    {
+        m_input.Shutdown();
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    }
+    XboxController const& Controller(int controllerID) { return m_input.GetController(controllerID); }
+
+    InputSystem m_input;
+};
+}  // namespace
+
+TEST_F(ControllerTest, PluggedControllersTakeTheFirstFreeSlot)
+{
+    PlugGamepad();
+    SDL_JoystickSetVirtualButton(PlugGamepad(), SDL_CONTROLLER_BUTTON_X, 1);
+    m_input.BeginFrame();
+    EXPECT_TRUE(Controller(0).IsConnected() && Controller(1).IsConnected());
+    EXPECT_FALSE(Controller(2).IsConnected());
+    EXPECT_TRUE(Controller(1).GetButtonState(XBOX_BUTTON_X).IsPressed());
+
+    SDL_JoystickDetachVirtual(0);  // the first one plugged
+    m_input.BeginFrame();
+    EXPECT_FALSE(Controller(0).IsConnected());
+    SDL_JoystickSetVirtualButton(PlugGamepad(), SDL_CONTROLLER_BUTTON_B, 1);
+    m_input.BeginFrame();
+    EXPECT_TRUE(Controller(0).GetButtonState(XBOX_BUTTON_B).IsPressed());
+    EXPECT_TRUE(Controller(1).GetButtonState(XBOX_BUTTON_X).IsPressed());
+}
+
+TEST_F(ControllerTest, EachButtonIsJustPressedForOneFrameUnderItsOwnID)
+{
+    // SDL numbers A, B, X, Y 0-3, Back 4, Start 6, the stick clicks 7-8, the shoulders
+    // 9-10 and the pad up, down, left, right 11-14.
+    int const SDL_BUTTON_OF_ID[NUM_XBOX_BUTTONS] = {0, 1, 2, 3, 4, 6, 9, 10, 7, 8, 14, 11, 13, 12};
+    SDL_Joystick* const gamepad = PlugGamepad();
+    for (int pressedID = 0; pressedID < NUM_XBOX_BUTTONS; ++pressedID)
+    {
+        SDL_JoystickSetVirtualButton(gamepad, SDL_BUTTON_OF_ID[pressedID], 1);
+        for (int frame = 0; frame < 2; ++frame)  // held on, with an edge in the first only
+        {
+            m_input.BeginFrame();
+            for (int buttonID = 0; buttonID < NUM_XBOX_BUTTONS; ++buttonID)
+            {
+                KeyButtonState const& state = Controller(0).GetButtonState(XboxButtonID(buttonID));
+                EXPECT_EQ(state.IsPressed(), buttonID == pressedID) << pressedID << " " << buttonID;
+                EXPECT_EQ(state.WasJustPressed(), frame == 0 && buttonID == pressedID)
+                    << pressedID << " " << buttonID;
+            }
+        }
+        SDL_JoystickSetVirtualButton(gamepad, SDL_BUTTON_OF_ID[pressedID], 0);
+    }
+}
+
+// SDL's axes run y down, and its virtual triggers -32768..32767 from released to pulled.
+TEST_F(ControllerTest, TriggersAndSticksArriveScaledWithYUpAndARadialDeadZone)
+{
+    struct Case
+    {
+        Sint16 sdlX, sdlY, sdlTrigger;
+        float magnitude, degrees, trigger;
+    };
+    Case const CASES[] = {
+        {0, -32768, -32768, 1.f, 90.f, 0.f},      // fully up: -32768 has no positive twin
+        {-32768, 0, 0, 1.f, 180.f, 0.5f},         // fully left; trigger half way
+        {19660, 0, 32767, 0.5f, 0.f, 1.f},        // half way between the dead zones
+        {0, 6000, 32767, 0.f, 0.f, 1.f},          // inside the inner dead zone
+        {9000, 9000, 32767, 0.147f, -45.f, 1.f},  // each axis inside, the distance not
+    };
+    SDL_Joystick* const gamepad = PlugGamepad();
+    SDL_JoystickSetVirtualAxis(gamepad, SDL_CONTROLLER_AXIS_RIGHTX, 32767);
+    SDL_JoystickSetVirtualAxis(gamepad, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
+    for (Case const& c : CASES)
+    {
+        SCOPED_TRACE(testing::Message() << c.sdlX << ", " << c.sdlY << ", trigger " << c.sdlTrigger);
+        SDL_JoystickSetVirtualAxis(gamepad, SDL_CONTROLLER_AXIS_LEFTX, c.sdlX);
+        SDL_JoystickSetVirtualAxis(gamepad, SDL_CONTROLLER_AXIS_LEFTY, c.sdlY);
+        SDL_JoystickSetVirtualAxis(gamepad, SDL_CONTROLLER_AXIS_TRIGGERLEFT, c.sdlTrigger);
+        m_input.BeginFrame();
+        AnalogJoystick const& stick = Controller(0).GetLeftJoystick();
+        EXPECT_NEAR(stick.GetMagnitude(), c.magnitude, 1e-3f);
+        if (c.magnitude > 0.f)
+        {
+            EXPECT_NEAR(stick.GetOrientationDegrees(), c.degrees, 0.05f);
+        }
+        EXPECT_NEAR(Controller(0).GetLeftTrigger(), c.trigger, 0.002f);
+        EXPECT_EQ(Controller(0).GetRightTrigger(), 0.f);
+        EXPECT_EQ(Controller(0).GetRightJoystick().GetRawPosition().x, 1.f);
+    }
+
+    // Unplugged: buttons released without an edge, triggers zero, the sticks hold.
+    SDL_JoystickSetVirtualButton(gamepad, SDL_CONTROLLER_BUTTON_A, 1);
+    m_input.BeginFrame();
+    SDL_JoystickDetachVirtual(0);
+    m_input.BeginFrame();
+    EXPECT_FALSE(Controller(0).IsConnected());
+    EXPECT_FALSE(Controller(0).GetButtonState(XBOX_BUTTON_A).IsPressed());
+    EXPECT_FALSE(Controller(0).GetButtonState(XBOX_BUTTON_A).WasJustReleased());
+    EXPECT_EQ(Controller(0).GetLeftTrigger(), 0.f);
+    EXPECT_NEAR(Controller(0).GetLeftJoystick().GetMagnitude(), 0.147f, 1e-3f);
+}

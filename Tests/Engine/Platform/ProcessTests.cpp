@@ -1,0 +1,109 @@
+#include "Engine/Platform/Clock.hpp"
+#include "Engine/Platform/PlatformServices.hpp"
+#include "Engine/Platform/Window.hpp"
+#include "Tests/TestSupport/ChildProcess.hpp"
+#include "Tests/TestSupport/TracerProcess.hpp"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+namespace
+{
+char const* const PROBE = "PLATFORM_TESTS_PROBE";
+
+// Started again as a probe, this program reads the clock, after trying to open a
+// window if asked, before any test can have started the clock or SDL's video.
+int const s_probe = []
+{
+    char const* const probe = std::getenv(PROBE);
+    if (probe != nullptr)
+    {
+        if (std::string(probe) == "window")
+        {
+            CreateOSWindow(4.f / 3.f, "Dotsunder");
+        }
+        std::printf("%.9f", GetCurrentTimeSeconds());
+        std::fflush(stdout);
+        _exit(0);
+    }
+    return 0;
+}();
+
+// The probe runs without a display.
+ChildResult RunProbe(char const* probe)
+{
+    return RunInChildProcess(
+        [probe]
+        {
+            unsetenv("DISPLAY");
+            unsetenv("WAYLAND_DISPLAY");
+            unsetenv("SDL_VIDEODRIVER");
+            setenv(PROBE, probe, 1);
+            char const* const arguments[] = {"Probe", nullptr};
+            execv("/proc/self/exe", const_cast<char* const*>(arguments));
+        },
+        10);
+}
+}  // namespace
+
+TEST(CreateOSWindow, WithoutADisplayEndsAtOnceWithAReportGivingSDLsReason)
+{
+    ChildResult const result = RunProbe("window");
+    EXPECT_TRUE(result.ExitedWithFailure()) << result.exitCode << " " << result.terminatingSignal;
+    for (char const* expected : {"CreateOSWindow", "Window.cpp", "No display", "x11,wayland not available"})
+    {
+        EXPECT_NE(result.standardOutput.find(expected), std::string::npos) << result.standardOutput;
+    }
+}
+
+TEST(Clock, StartsNearZeroNeverGoesBackAndKeepsTheSystemsPace)
+{
+    ChildResult const result = RunProbe("clock");
+    ASSERT_TRUE(result.exited && result.exitCode == 0) << result.standardError;
+    double const firstReadingSeconds = std::strtod(result.standardOutput.c_str(), nullptr);
+    EXPECT_TRUE(firstReadingSeconds >= 0.0 && firstReadingSeconds < 0.01) << result.standardOutput;
+
+    double previousSeconds = GetCurrentTimeSeconds();
+    for (int readIndex = 0; readIndex < 10'000; ++readIndex)
+    {
+        double const nowSeconds = GetCurrentTimeSeconds();
+        ASSERT_GE(nowSeconds, previousSeconds) << "read " << readIndex;
+        previousSeconds = nowSeconds;
+    }
+    // The clock's span lies inside the system clock's span around it, whatever the sleep lasts.
+    auto const systemBefore = std::chrono::steady_clock::now();
+    double const before = GetCurrentTimeSeconds();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    double const elapsedSeconds = GetCurrentTimeSeconds() - before;
+    std::chrono::duration<double> const systemElapsed = std::chrono::steady_clock::now() - systemBefore;
+    EXPECT_TRUE(elapsedSeconds >= 0.019 && elapsedSeconds <= systemElapsed.count() + 0.001) << elapsedSeconds;
+}
+
+TEST(DebuggerPresence, ReadsTheTracerFromTheProcessStatus)
+{
+    EXPECT_TRUE(IsTracerPidNonZero("Name:\tgame\nTracerPid:\t4321\nUid:\t0\n"));
+    EXPECT_FALSE(IsTracerPidNonZero("NotTracerPid:\t5\nTracerPid:\t0\n"));
+    ChildResult const result = RunInChildProcess(
+        []
+        {
+            if (AttachTracerToThisProcess())
+            {
+                std::printf("%d", IsDebuggerPresentNow() ? 1 : 0);
+                BreakIntoDebugger();  // the tracer swallows the trap and leaves
+                std::printf(" %d", IsDebuggerPresentNow() ? 1 : 0);
+                WriteToDebuggerChannel("to the debugger");
+            }
+        });
+    if (result.exited && result.standardOutput.empty())
+    {
+        GTEST_SKIP() << "ptrace is not permitted here";
+    }
+    EXPECT_EQ(result.standardOutput, "1 0") << "signal " << result.terminatingSignal;
+    EXPECT_EQ(result.standardError, "to the debugger");
+}
