@@ -1,11 +1,16 @@
 #pragma once
-// Drives a Game without a window: a real InputSystem stands in g_theInput for the
-// driver's span, keys are pressed as the window layer would press them, and each
-// frame copies the key states first, as the previous frame's EndFrame would have.
+// Drives an App and its Game without a window: a real InputSystem and the App
+// stand in g_theInput and g_theApp for the driver's span, keys are pressed as the
+// window layer would press them, and each frame copies the key states first, as
+// the previous frame's EndFrame would have.
 
 #include "Engine/Core/Rgba8.hpp"
 #include "Engine/Input/InputSystem.hpp"
+#include "Engine/Input/KeyCodes.hpp"
 #include "Game/App.hpp"
+#include "Game/Cursor.hpp"
+#include "Game/Dot.hpp"
+#include "Game/DotFont.hpp"
 #include "Game/Game.hpp"
 
 #include <initializer_list>
@@ -13,79 +18,55 @@
 class GameTestDriver
 {
 public:
-    GameTestDriver() : m_previousInput(g_theInput)
+    GameTestDriver()
     {
         g_theInput = &m_input;
-        m_game = new Game();
+        g_theApp = &m_app;
+        m_app.m_game = new Game();
     }
-    ~GameTestDriver()
+    ~GameTestDriver()  // the App then deletes its Game
     {
-        delete m_game;
+        g_theApp = m_previousApp;
         g_theInput = m_previousInput;
     }
-    GameTestDriver(GameTestDriver const&) = delete;
-    GameTestDriver& operator=(GameTestDriver const&) = delete;
 
-    void Press(unsigned char keyCode) { m_input.HandleKeyPressed(keyCode); }
-    void Release(unsigned char keyCode) { m_input.HandleKeyReleased(keyCode); }
+    Game& GetGame() { return *m_app.m_game; }  // F8 replaces it
 
-    void RunFrame(float deltaSeconds)
-    {
-        m_input.EndFrame();
-        m_game->Update(deltaSeconds);
-        m_game->EndFrame();
-    }
-    void RunFrames(int numFrames, float deltaSeconds)
+    void RunFrames(int numFrames = 1, float deltaSeconds = 0.0625f)  // exact in binary
     {
         for (int frameIndex = 0; frameIndex < numFrames; ++frameIndex)
         {
-            RunFrame(deltaSeconds);
+            m_input.EndFrame();
+            m_app.Update(deltaSeconds);
+            m_app.m_game->EndFrame();
         }
     }
-
     // The keys are seen as just pressed in the first frame and as released in the second.
-    void Tap(std::initializer_list<unsigned char> keyCodes, float deltaSeconds = DEFAULT_DELTA_SECONDS)
+    void Tap(std::initializer_list<unsigned char> keyCodes, float deltaSeconds = 0.0625f)
     {
-        for (unsigned char keyCode : keyCodes)
+        for (bool isDown : {true, false})
         {
-            Press(keyCode);
+            for (unsigned char keyCode : keyCodes)
+            {
+                isDown ? m_input.HandleKeyPressed(keyCode) : m_input.HandleKeyReleased(keyCode);
+            }
+            RunFrames(1, deltaSeconds);
         }
-        RunFrame(deltaSeconds);
-        for (unsigned char keyCode : keyCodes)
-        {
-            Release(keyCode);
-        }
-        RunFrame(deltaSeconds);
     }
-    void Tap(unsigned char keyCode, float deltaSeconds = DEFAULT_DELTA_SECONDS)
-    {
-        Tap({keyCode}, deltaSeconds);
-    }
+    void Tap(unsigned char keyCode, float deltaSeconds = 0.0625f) { Tap({keyCode}, deltaSeconds); }
 
     void BankDots(int count, Rgba8 const& color = Rgba8::WHITE)
     {
         for (int dotIndex = 0; dotIndex < count; ++dotIndex)
         {
-            m_game->BankDot(color);
+            GetGame().BankDot(color);
         }
     }
 
-    static constexpr float DEFAULT_DELTA_SECONDS = 0.0625f;  // exact in binary
-
     InputSystem m_input;
-    Game* m_game = nullptr;
+    App m_app;
 
 private:
-    InputSystem* m_previousInput = nullptr;
-};
-
-// Hands g_theApp to a local App (without systems or a Game) for its span.
-struct ScopedApp
-{
-    App app;
-    App* previous = g_theApp;
-    ScopedApp() { g_theApp = &app; }
-    ~ScopedApp() { g_theApp = previous; }
-    ScopedApp(ScopedApp const&) = delete;
-    ScopedApp& operator=(ScopedApp const&) = delete;
+    InputSystem* m_previousInput = g_theInput;
+    App* m_previousApp = g_theApp;
 };

@@ -1,0 +1,170 @@
+#include "Engine/Math/RandomNumberGenerator.hpp"
+#include "Tests/Game/GameTestDriver.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// One step on the press; the next on the first frame after more than 0.5 s held;
+// then one each time more than 0.1 s has built up, the rest of the frame lost.
+// Steps are half a cursor, made only while the whole 16 x 16 square stays inside
+// the world: it stops with its edge on the world's edge.
+TEST(GameCursor, HeldArrowRepeatsAfterHalfASecondThenEveryTenthUpToTheWorldsEdge)
+{
+    GameTestDriver driver;
+    Cursor const& cursor = *driver.GetGame().m_cursor;
+    ASSERT_EQ(cursor.m_position, Vec2(128.f, 72.f));
+    driver.m_input.HandleKeyPressed(KEYCODE_RIGHT_ARROW);
+    std::vector<float> positionsX;
+    for (int frameIndex = 0; frameIndex < 16; ++frameIndex)
+    {
+        driver.RunFrames();
+        positionsX.push_back(cursor.m_position.x);
+    }
+    // Held 0.0625 per frame: 0.5 is reached on frame 8 (not more than 0.5), 0.5625 on
+    // frame 9. After that the timer restarts at 0 and passes 0.1 every second frame;
+    // a timer that kept its remainder would step on frames 11, 13, 14, 16.
+    std::vector<float> const expectedX = {136.f, 136.f, 136.f, 136.f, 136.f, 136.f, 136.f, 136.f,
+                                          144.f, 144.f, 152.f, 152.f, 160.f, 160.f, 168.f, 168.f};
+    EXPECT_EQ(positionsX, expectedX);
+
+    struct Case
+    {
+        unsigned char key;
+        Vec2 lastPosition;
+    };
+    Case const CASES[] = {{KEYCODE_LEFT_ARROW, Vec2(8.f, 72.f)},
+                          {KEYCODE_RIGHT_ARROW, Vec2(248.f, 72.f)},
+                          {KEYCODE_UP_ARROW, Vec2(128.f, 184.f)},
+                          {KEYCODE_DOWN_ARROW, Vec2(128.f, 8.f)}};
+    for (Case const& testCase : CASES)
+    {
+        GameTestDriver edgeDriver;
+        edgeDriver.m_input.HandleKeyPressed(testCase.key);
+        edgeDriver.RunFrames(200);
+        EXPECT_EQ(edgeDriver.GetGame().m_cursor->m_position, testCase.lastPosition) << +testCase.key;
+    }
+}
+
+// SPACE breaks every breakable resting dot whose box touches the cursor's, edges
+// included. Each draws its angle, then its speed, in list order, from the Game's
+// generator with seed 0. Over nothing breakable, SPACE draws nothing and starts no
+// shake.
+TEST(GameBreaking, SpaceBreaksTheDotsUnderTheCursorWithReplayableDraws)
+{
+    GameTestDriver driver;
+    Game& game = driver.GetGame();
+    game.m_cursor->m_position = Vec2(128.f, 40.f);  // nothing of the first puzzle lies here
+    driver.Tap(KEYCODE_SPACE);
+    EXPECT_EQ(game.m_shakeAmount, 0.f);
+    EXPECT_EQ(game.m_rng->m_position, 0u);
+
+    Vec2 const center(64.f, 160.f);  // over the first line of the hint
+    game.m_cursor->m_position = center;
+    for (Vec2 const& offset : {Vec2(8.5f, 0.f), Vec2(-8.5f, -8.5f), Vec2(8.51f, 0.f), Vec2(), Vec2()})
+    {
+        game.m_textDots.push_back(new Dot(&game, center + offset, 1.f, Rgba8::WHITE));
+    }
+    game.m_textDots.end()[-2]->m_isUnbreakable = true;
+    Dot* const flying = game.m_textDots.back();
+    flying->BreakFree(Vec2(0.f, 1.f));
+
+    driver.m_input.HandleKeyPressed(KEYCODE_SPACE);
+    driver.RunFrames(1, 0.f);  // a zero step leaves the starting velocities in place
+    RandomNumberGenerator replay;
+    unsigned int numBroken = 0;
+    for (Dot const* dot : game.m_textDots)
+    {
+        Vec2 const distance = dot->m_position - center;
+        bool const shouldBreak =
+            dot == flying || (!dot->m_isUnbreakable && distance.x >= -8.5f && distance.x <= 8.5f &&
+                              distance.y >= -8.5f && distance.y <= 8.5f);
+        ASSERT_EQ(dot->IsFree(), shouldBreak) << "dot at " << dot->m_position.x << "," << dot->m_position.y;
+        if (shouldBreak && dot != flying)
+        {
+            float const angleDegrees = replay.GetRandomFloatInRange(45.f, 135.f);
+            float const speed = replay.GetRandomFloatInRange(20.f, 50.f);
+            EXPECT_EQ(dot->m_velocity, Vec2::MakeFromPolarDegrees(angleDegrees, speed));
+            EXPECT_EQ(dot->m_acceleration, Vec2(0.f, -100.f));
+            ++numBroken;
+        }
+    }
+    EXPECT_GT(numBroken, 10u);
+    EXPECT_EQ(game.m_rng->m_position, 2 * numBroken);
+}
+
+// Slot n lies at (n mod 256, n div 256). Spending takes the newest dots and the
+// next dot fills the first free slot.
+TEST(GameBank, FillsRowByRowAndSpendsFromTheRightHandEnd)
+{
+    GameTestDriver driver;
+    Game& game = driver.GetGame();
+    for (int slotIndex = 0; slotIndex < 257; ++slotIndex)
+    {
+        game.BankDot(Rgba8(static_cast<unsigned char>(slotIndex), 0, 0, 255));
+    }
+    EXPECT_EQ(game.m_bankedDots[1]->m_position, Vec2(1.f, 0.f));
+    EXPECT_EQ(game.m_bankedDots[255]->m_position, Vec2(255.f, 0.f));
+    EXPECT_EQ(game.m_bankedDots[256]->m_position, Vec2(0.f, 1.f));
+    game.SpendBankedDots(250);
+    ASSERT_EQ(game.m_bankedDots.size(), 7u);
+    EXPECT_EQ(game.m_bankedDots[6]->m_color, Rgba8(6, 0, 0, 255));
+    game.BankDot(Rgba8::GREEN);
+    EXPECT_EQ(game.m_bankedDots.back()->m_position, Vec2(7.f, 0.f));
+}
+
+// A letter costs its glyph's dot count and is bought only while the bank holds
+// more than that; every press shakes. A right letter shows as unbreakable dots in
+// the reveal colour at its slot; a wrong one is listed, counted and paid for, eight
+// to a line. 32 wrong letters fill the list's 35 characters, and a 33rd ends the
+// frame's keyboard handling, unpaid and uncounted: the letters after it, F1 and
+// Escape on that frame go unseen.
+TEST(GameLetters, PricesRevealsAndTheWrongLetterList)
+{
+    GameTestDriver driver;
+    Game& game = driver.GetGame();  // TUTORIAL: the A is at index 6
+    driver.BankDots(30);
+    size_t const numTextDots = game.m_textDots.size();
+    driver.Tap('A');
+    EXPECT_EQ(game.m_bankedDotCount, 30);
+    EXPECT_FALSE(game.m_isLetterRevealed[6]);
+    EXPECT_GT(game.m_shakeAmount, 0.f);
+
+    driver.BankDots(1);
+    driver.Tap('A');
+    EXPECT_EQ(game.m_bankedDotCount, 1);
+    EXPECT_TRUE(game.m_isLetterRevealed[6]);
+    ASSERT_EQ(game.m_textDots.size(), numTextDots + 30);
+    Dot const* firstRevealed = game.m_textDots[numTextDots];
+    EXPECT_TRUE(firstRevealed->m_isUnbreakable);
+    EXPECT_EQ(firstRevealed->m_color, Rgba8(255, 255, 128, 255));
+    // TUTORIAL spans 92 units from x = 82; slot 6 is at 82 + 72 - 2.5, and A's
+    // first dot is the rightmost pixel of its top row (38: bit 3).
+    EXPECT_EQ(firstRevealed->m_position, Vec2(151.5f + 7.f, 116.f));
+
+    driver.BankDots(2000);
+    std::string const wrongLetters = "BCDEFGHJKMNPQSVWXYZBCDEFGHJKMNPQ";
+    int price = 0;
+    for (char letter : wrongLetters)
+    {
+        driver.Tap(static_cast<unsigned char>(letter));
+        price += game.m_dotFont->GetGlyphDotCount(letter);
+    }
+    EXPECT_EQ(game.m_failTrials, 32);
+    EXPECT_EQ(game.m_bankedDotCount, 2001 - price);
+    EXPECT_STREQ(game.m_wrongLetters, "BCDEFGHJ\nKMNPQSVW\nXYZBCDEF\nGHJKMNPQ");
+    EXPECT_EQ(game.m_wrongLetterLength, 35);
+
+    driver.Tap({'B', 'T', KEYCODE_F1, KEYCODE_ESCAPE});
+    EXPECT_EQ(game.m_failTrials, 32);
+    EXPECT_EQ(game.m_bankedDotCount, 2001 - price);
+    EXPECT_FALSE(game.m_isLetterRevealed[0]);
+    EXPECT_EQ(game.m_restarts, 0);
+    EXPECT_FALSE(driver.m_app.IsQuitting());
+
+    driver.Tap('T');  // a right letter is still bought
+    EXPECT_TRUE(game.m_isLetterRevealed[0]);
+    driver.Tap(KEYCODE_ESCAPE);
+    EXPECT_TRUE(driver.m_app.IsQuitting());
+}
