@@ -3,8 +3,10 @@
 #include "Engine/Core/Rgba8.hpp"
 #include "Engine/Core/Vertex_PCU.hpp"
 #include "Engine/Math/Vec2.hpp"
-#include "Engine/Math/Vec3.hpp"
 #include "Engine/Renderer/RenderContext.hpp"
+#include "Engine/Renderer/VertexUtils.hpp"
+
+#include <vector>
 
 namespace
 {
@@ -14,24 +16,9 @@ constexpr float RING_DEGREES_PER_SEGMENT = 360.f / static_cast<float>(RING_NUM_S
 
 void DrawLine(Vec2 const& start, Vec2 const& end, Rgba8 const& color, float thickness)
 {
-    Vec2 const displacement = end - start;
-    float const halfThickness = 0.5f * thickness;
-    Vec2 forwardVector = displacement.GetNormalized();
-    forwardVector.SetLength(halfThickness);
-    Vec2 const leftVector = forwardVector.GetRotated90Degrees();
-
-    Vec2 const endLeft = end + forwardVector + leftVector;
-    Vec2 const endRight = end + forwardVector - leftVector;
-    Vec2 const startLeft = start - forwardVector + leftVector;
-    Vec2 const startRight = start - forwardVector - leftVector;
-
-    Vec2 const uv(0.f, 0.f);
-    Vertex_PCU const vertexes[6] = {
-        Vertex_PCU(Vec3(startRight), color, uv), Vertex_PCU(Vec3(endRight), color, uv),
-        Vertex_PCU(Vec3(endLeft), color, uv),    Vertex_PCU(Vec3(startRight), color, uv),
-        Vertex_PCU(Vec3(endLeft), color, uv),    Vertex_PCU(Vec3(startLeft), color, uv),
-    };
-    g_theRenderer->DrawVertexArray(6, vertexes);
+    std::vector<Vertex_PCU> vertexes;
+    AddVertsForLine2D(vertexes, start, end, color, thickness);
+    g_theRenderer->DrawVertexArray(static_cast<int>(vertexes.size()), vertexes.data());
 }
 
 void DrawRing(Vec2 const& center, float radius, Rgba8 const& color, float thickness)
