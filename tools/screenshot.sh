@@ -10,7 +10,7 @@ if [ "${DOTSUNDER_SCREENSHOT_SESSION:-}" != "1" ]; then
   cmake --preset release >/dev/null
   cmake --build --preset release --target Dotsunder
   DOTSUNDER_SCREENSHOT_SESSION=1 exec xvfb-run --auto-servernum \
-    --server-args="-screen 0 1920x1080x24 -nolisten tcp" "$0" "$output"
+    --server-args="-screen 0 1920x1080x24 -nolisten tcp -noreset" "$0" "$output"
 fi
 
 ENGINE_NO_DIALOGS=1 build/release/Dotsunder &
