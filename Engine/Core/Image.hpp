@@ -1,0 +1,40 @@
+#pragma once
+// An image file decoded into a CPU-side grid of texels that code reads and
+// writes by texel coordinates. Complete once constructed: every failure to load
+// ends the program.
+
+#include "Engine/Core/Rgba8.hpp"
+#include "Engine/Math/IntVec2.hpp"
+
+#include <string>
+#include <vector>
+
+class Image
+{
+public:
+    // Decoded bottom row first, so texel (0, 0) is the picture's bottom-left.
+    // RGB files get alpha 255; a missing or undecodable file, one or two
+    // components or an empty picture are fatal, the report naming the file.
+    explicit Image(std::string const& imageFilePath);
+
+    // Coordinates outside the image are fatal, x checked before y.
+    Rgba8 GetTexelColor(IntVec2 const& texelCoords) const
+    {
+        return GetTexelColor(texelCoords.x, texelCoords.y);
+    }
+    Rgba8 GetTexelColor(int texelX, int texelY) const;
+    // Reads (x, y) through `rotation` quarter turns, mirrored in x first when
+    // asked; a negative rotation reads (x, y) as it is. On a non-square image
+    // odd rotations reach outside it for some inputs, which is fatal.
+    Rgba8 GetTexelColor(int texelX, int texelY, int rotation, bool isMirrored) const;
+    void SetTexelColor(IntVec2 const& texelCoords, Rgba8 const& newColor)
+    {
+        SetTexelColor(texelCoords.x, texelCoords.y, newColor);
+    }
+    void SetTexelColor(int texelX, int texelY, Rgba8 const& newColor);
+
+public:
+    std::string m_imageFilePath;
+    IntVec2 m_dimensions;
+    std::vector<Rgba8> m_texels;  // row by row from the bottom; (x, y) at y * width + x
+};
