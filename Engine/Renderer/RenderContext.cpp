@@ -7,18 +7,41 @@
 #include "Engine/Math/IntVec2.hpp"
 #include "Engine/Math/Vec2.hpp"
 #include "Engine/Platform/Window.hpp"
+#include "Engine/Renderer/BitmapFont.hpp"
 #include "Engine/Renderer/Camera.hpp"
 #include "Engine/Renderer/Texture.hpp"
 #include "Engine/Renderer/VertexUtils.hpp"
 #include "Engine/Renderer/Viewport.hpp"
 
 #include <GL/gl.h>
+#include <stb_image.h>
 
 RenderContext* g_theRenderer = nullptr;
 
+namespace
+{
+char const* GetDecoderFailureReason()
+{
+    char const* reason = stbi_failure_reason();
+    return reason != nullptr ? reason : "no reason given";
+}
+}  // namespace
+
 RenderContext::~RenderContext()
 {
-    // The GL names die with the GL context; only the objects are ours to free.
+    // Without a Shutdown the GL names die with the GL context, which may be gone
+    // by now; only the objects are ours to free.
+    FreeTexturesAndFonts();
+}
+
+void RenderContext::FreeTexturesAndFonts()
+{
+    // Fonts first: they refer to their textures.
+    for (BitmapFont* font : m_loadedFonts)
+    {
+        delete font;
+    }
+    m_loadedFonts.clear();
     for (Texture* texture : m_loadedTextures)
     {
         delete texture;
@@ -53,7 +76,15 @@ void RenderContext::BeginFrame()
 
 void RenderContext::EndFrame() {}
 
-void RenderContext::Shutdown() {}
+void RenderContext::Shutdown()
+{
+    for (Texture const* texture : m_loadedTextures)
+    {
+        GLuint const textureID = texture->GetTextureID();
+        glDeleteTextures(1, &textureID);
+    }
+    FreeTexturesAndFonts();
+}
 
 void RenderContext::ClearScreen(Rgba8 const& clearColor)
 {
@@ -141,4 +172,74 @@ void RenderContext::SetBlendMode(BlendMode blendMode)
             ERROR_AND_DIE("RenderContext::SetBlendMode",
                           Stringf("Unknown / unsupported blend mode #%i", static_cast<int>(blendMode)));
     }
+}
+
+Texture* RenderContext::CreateOrGetTextureFromFile(std::string const& imageFilePath)
+{
+    for (Texture* texture : m_loadedTextures)
+    {
+        if (texture->GetImageFilePath() == imageFilePath)
+        {
+            return texture;
+        }
+    }
+    return CreateTextureFromFile(imageFilePath);
+}
+
+Texture* RenderContext::CreateTextureFromFile(std::string const& imageFilePath)
+{
+    int imageTexelSizeX = 0;
+    int imageTexelSizeY = 0;
+    int numComponents = 0;
+    stbi_set_flip_vertically_on_load(1);
+    unsigned char* imageData =
+        stbi_load(imageFilePath.c_str(), &imageTexelSizeX, &imageTexelSizeY, &numComponents, 0);
+    GUARANTEE_OR_DIE(
+        imageData, "RenderContext::CreateTextureFromFile",
+        Stringf("Failed to load image \"%s\": %s", imageFilePath.c_str(), GetDecoderFailureReason()));
+    GUARANTEE_OR_DIE(numComponents >= 3 && numComponents <= 4 && imageTexelSizeX > 0 && imageTexelSizeY > 0,
+                     "RenderContext::CreateTextureFromFile",
+                     Stringf("ERROR loading image \"%s\" (Bpp=%i, size=%i,%i)", imageFilePath.c_str(),
+                             numComponents, imageTexelSizeX, imageTexelSizeY));
+
+    glEnable(GL_TEXTURE_2D);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // rows of 3-byte texels are not padded to 4
+    GLuint textureID = 0;
+    glGenTextures(1, &textureID);
+    glBindTexture(GL_TEXTURE_2D, textureID);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    GLenum const bufferFormat = (numComponents == 3) ? GL_RGB : GL_RGBA;
+    GLint const internalFormat = static_cast<GLint>(bufferFormat);
+    glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, imageTexelSizeX, imageTexelSizeY, 0, bufferFormat,
+                 GL_UNSIGNED_BYTE, imageData);
+    stbi_image_free(imageData);
+
+    Texture* newTexture =
+        new Texture(textureID, imageTexelSizeX, imageTexelSizeY, numComponents, imageFilePath);
+    m_loadedTextures.push_back(newTexture);
+    return newTexture;
+}
+
+BitmapFont* RenderContext::CreateOrGetBitmapFont(std::string const& bitmapFontName)
+{
+    for (BitmapFont* font : m_loadedFonts)
+    {
+        if (font->m_fontName == bitmapFontName)
+        {
+            return font;
+        }
+    }
+    return CreateBitmapFontFromFile(bitmapFontName);
+}
+
+BitmapFont* RenderContext::CreateBitmapFontFromFile(std::string const& bitmapFontName)
+{
+    std::string const fontFilePathString = bitmapFontName + ".png";
+    Texture const* fontTexture = CreateOrGetTextureFromFile(fontFilePathString);
+    BitmapFont* newFont = new BitmapFont(bitmapFontName, *fontTexture);
+    m_loadedFonts.push_back(newFont);
+    return newFont;
 }

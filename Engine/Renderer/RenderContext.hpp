@@ -3,6 +3,7 @@
 // context the window layer made current. One per program, kept in
 // g_theRenderer; it owns every texture and font it creates.
 
+#include <string>
 #include <vector>
 
 class BitmapFont;
@@ -33,6 +34,9 @@ public:
     // the viewport is left as it is.
     void BeginFrame();
     void EndFrame();
+    // Deletes the GL names of every texture and frees the textures and fonts,
+    // while the GL context is still current: a context started again begins
+    // with empty caches.
     void Shutdown();
 
     void ClearScreen(Rgba8 const& clearColor);  // colour only, inside the picture rectangle
@@ -49,6 +53,19 @@ public:
 
     void BindTexture(Texture const* texture);  // null draws untextured
     void SetBlendMode(BlendMode blendMode);    // a value outside BlendMode is fatal
+
+    // The caches compare paths and names as text. A file that is missing, not an
+    // image, or not 3 or 4 components is fatal, the report naming the file.
+    Texture* CreateOrGetTextureFromFile(std::string const& imageFilePath);
+    // Decoded bottom row first, uploaded as GL_RGB or GL_RGBA with nearest
+    // magnification, linear minification and repeat wrapping; stays bound.
+    Texture* CreateTextureFromFile(std::string const& imageFilePath);
+    BitmapFont* CreateOrGetBitmapFont(std::string const& bitmapFontName);
+    // The image is the name followed by ".png", shared through the texture cache.
+    BitmapFont* CreateBitmapFontFromFile(std::string const& bitmapFontName);
+
+private:
+    void FreeTexturesAndFonts();
 
 public:
     std::vector<Texture*> m_loadedTextures;  // in creation order
