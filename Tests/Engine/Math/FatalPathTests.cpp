@@ -1,4 +1,5 @@
 #include "Engine/Core/ErrorWarningAssert.hpp"
+#include "Engine/Core/Image.hpp"
 #include "Engine/Core/Rgba8.hpp"
 #include "Engine/Math/AABB2.hpp"
 #include "Engine/Math/IntVec2.hpp"
@@ -6,6 +7,7 @@
 #include "Engine/Math/RandomNumberGenerator.hpp"
 #include "Engine/Math/Vec3.hpp"
 #include "Tests/TestSupport/ChildProcess.hpp"
+#include "Tests/TestSupport/TemporaryFolder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 // Each path runs in a child whose dialog handler prints the dialog's text, where
 // the condition is named; the process must end with failure and the report must
@@ -21,13 +24,47 @@ TEST(FatalPaths, EndWithFailureAndAReportNamingWhereAndWhy)
 {
     struct Case
     {
-        char const* message;
+        std::string message;
         char const* functionName;
         std::function<void()> code;
         char const* conditionText = nullptr;  // null for an unconditional report
     };
     using Rng = RandomNumberGenerator;
+    TemporaryFolder folder;
+    std::string const text = folder.WriteText("text.png", "plain text");
+    std::string const missing = text + "-missing";
+    std::string const grey = folder.WritePng("grey.png", 2, 2, 1, {1, 2, 3, 4});
+    std::string const greyAlpha = folder.WritePng("grey-alpha.png", 3, 1, 2, {1, 2, 3, 4, 5, 6});
+    std::string const rgb = folder.WritePng("rgb.png", 3, 2, 3, std::vector<unsigned char>(18, 9));
+    char const* const BAD_COMPONENTS = "numComponents >= 3 && numComponents <= 4 && imageTexelSizeX > 0 && "
+                                       "imageTexelSizeY > 0";
+    char const* const X_RANGE = "texelX >= 0 && texelX < m_dimensions.x";
+    char const* const Y_RANGE = "texelY >= 0 && texelY < m_dimensions.y";
     Case const CASES[] = {
+        {"Failed to load image \"" + missing + "\": can't fopen", "Image::Image", [&] { Image{missing}; },
+         "imageData"},
+        {"Failed to load image \"" + text + "\": unknown image type", "Image::Image", [&] { Image{text}; },
+         "imageData"},
+        {"ERROR loading image \"" + grey + "\" (Bpp=1, size=2,2)", "Image::Image", [&] { Image{grey}; },
+         BAD_COMPONENTS},
+        {"ERROR loading image \"" + greyAlpha + "\" (Bpp=2, size=3,1)", "Image::Image",
+         [&] { Image{greyAlpha}; }, BAD_COMPONENTS},
+        {"ERROR Reading Texel Color, X over range", "Image::GetTexelColor",
+         [&] { Image(rgb).GetTexelColor(3, 0); }, X_RANGE},
+        {"ERROR Reading Texel Color, X over range", "Image::GetTexelColor",
+         [&] { Image(rgb).GetTexelColor(IntVec2(-1, 0)); }, X_RANGE},
+        {"ERROR Reading Texel Color, Y over range", "Image::GetTexelColor",
+         [&] { Image(rgb).GetTexelColor(0, 2); }, Y_RANGE},
+        // A quarter turn of (2, 0) on a 3 x 2 image reads (0, -1); a mirrored
+        // half turn of INT_MIN would overflow an int.
+        {"ERROR Reading Texel Color, Y over range", "Image::GetTexelColor",
+         [&] { Image(rgb).GetTexelColor(2, 0, 1, false); }, Y_RANGE},
+        {"ERROR Reading Texel Color, Y over range", "Image::GetTexelColor",
+         [&] { Image(rgb).GetTexelColor(0, INT_MIN, 2, true); }, Y_RANGE},
+        {"ERROR Setting Texel Color, X over range", "Image::SetTexelColor",
+         [&] { Image(rgb).SetTexelColor(IntVec2(3, 0), Rgba8::RED); }, X_RANGE},
+        {"ERROR Setting Texel Color, Y over range", "Image::SetTexelColor",
+         [&] { Image(rgb).SetTexelColor(0, -1, Rgba8::RED); }, Y_RANGE},
         {"ERROR Parsing Vec2", "Vec2::SetFromText", [] { Vec2("1,2,3"); }, "splitStrings.size() == 2"},
         {"ERROR Parsing Vec2: piece \"a\" of \"a,2\" holds no number", "Vec2::SetFromText",
          [] { Vec2("a,2"); }, "ParseLeadingFloat(piece, *component)"},

@@ -2,15 +2,20 @@
 
 #include "Engine/Core/Vertex_PCU.hpp"
 #include "Engine/Math/AABB2.hpp"
+#include "Engine/Renderer/BitmapFont.hpp"
 #include "Engine/Renderer/Camera.hpp"
+#include "Engine/Renderer/SpriteSheet.hpp"
 #include "Engine/Renderer/Texture.hpp"
 #include "Tests/TestSupport/ChildProcess.hpp"
 #include "Tests/TestSupport/GLTestContext.hpp"
+#include "Tests/TestSupport/TemporaryFolder.hpp"
 
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -69,29 +74,121 @@ TEST_F(RenderContextTest, BoxThroughTheCameraLandsOnItsPixels)
     }
 }
 
-// A 2x2 texture shows one texel in each quarter of a box with UVs (0,0)-(1,1).
-// Unbound, a triangle shows its vertices' own colours near their corners; colour
-// and UV go before their vertex, or each would land on the next corner.
-TEST_F(RenderContextTest, UVsAndColorsReachTheirVerticesUntilTheTextureIsUnbound)
+// Each texel of a file covers a 32 x 32 pixel block of a box with UVs (0,0) to
+// (1,1), the file's last row at the bottom: nearest magnification gives every
+// block its texel's exact colour up to its edges. A row of five RGB texels is 15
+// bytes; read with the default 4-byte row alignment, later rows would shear.
+TEST_F(RenderContextTest, TexturesFromFilesShowEveryTexelWithHardEdges)
 {
-    // Rows from the bottom: red, green, then blue, yellow.
-    unsigned char const texels[2 * 2 * 4] = {255, 0, 0,   255, 0,   255, 0, 255,
-                                             0,   0, 255, 255, 255, 255, 0, 255};
-    GLuint textureName = 0;
-    glGenTextures(1, &textureName);
-    glBindTexture(GL_TEXTURE_2D, textureName);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
-    Texture const texture(textureName, 2, 2, 4, "checker.png");
+    struct Case
+    {
+        char const* fileName;
+        int width, height, numComponents;
+        GLint internalFormat;
+    };
+    Case const CASES[] = {{"rgb-5x3.png", 5, 3, 3, GL_RGB}, {"rgba-2x2.png", 2, 2, 4, GL_RGBA}};
+    auto const getTexelColor = [](int x, int fileRow)
+    {
+        return Rgba8(static_cast<unsigned char>(40 * x + 20), static_cast<unsigned char>(80 * fileRow + 10),
+                     200);
+    };
+    TemporaryFolder folder;
     m_renderer.BeginCamera(m_worldCamera);
-    m_renderer.BindTexture(&texture);
-    m_renderer.DrawAABB2D(AABB2(0.f, 0.f, 256.f, 192.f), Rgba8(255, 255, 255));
-    EXPECT_TRUE(IsPixelNear(64, 48, Rgba8(255, 0, 0)));
-    EXPECT_TRUE(IsPixelNear(192, 48, Rgba8(0, 255, 0)));
-    EXPECT_TRUE(IsPixelNear(64, 144, Rgba8(0, 0, 255)));
-    EXPECT_TRUE(IsPixelNear(192, 144, Rgba8(255, 255, 0)));
+    for (Case const& testCase : CASES)
+    {
+        SCOPED_TRACE(testCase.fileName);
+        std::vector<unsigned char> bytes;
+        for (int fileRow = 0; fileRow < testCase.height; ++fileRow)
+        {
+            for (int x = 0; x < testCase.width; ++x)
+            {
+                Rgba8 const color = getTexelColor(x, fileRow);
+                unsigned char const channels[4] = {color.r, color.g, color.b, color.a};
+                bytes.insert(bytes.end(), channels, channels + testCase.numComponents);
+            }
+        }
+        std::string const path = folder.WritePng(testCase.fileName, testCase.width, testCase.height,
+                                                 testCase.numComponents, bytes);
+        Texture const* texture = m_renderer.CreateOrGetTextureFromFile(path);
+        EXPECT_EQ(texture->m_dimensions, IntVec2(testCase.width, testCase.height));
+        EXPECT_EQ(texture->m_numComponents, testCase.numComponents);
+        EXPECT_EQ(texture->GetImageFilePath(), path);
+        EXPECT_FLOAT_EQ(texture->GetAspect(), static_cast<float>(testCase.width) / testCase.height);
 
+        // Left bound and enabled, with the upload's state.
+        GLint state[8] = {};
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &state[0]);
+        glGetIntegerv(GL_UNPACK_ALIGNMENT, &state[1]);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &state[2]);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &state[3]);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &state[4]);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &state[5]);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &state[6]);
+        state[7] = glIsEnabled(GL_TEXTURE_2D);
+        GLint const expectedState[8] = {static_cast<GLint>(texture->GetTextureID()),
+                                        1,
+                                        testCase.internalFormat,
+                                        GL_REPEAT,
+                                        GL_REPEAT,
+                                        GL_NEAREST,
+                                        GL_LINEAR,
+                                        GL_TRUE};
+        for (int index = 0; index < 8; ++index)
+        {
+            EXPECT_EQ(state[index], expectedState[index]) << "state " << index;
+        }
+
+        m_renderer.ClearScreen(Rgba8::BLACK);
+        m_renderer.DrawAABB2D(AABB2(0.f, 0.f, 32.f * testCase.width, 32.f * testCase.height), Rgba8::WHITE);
+        for (int y = 0; y < testCase.height; ++y)
+        {
+            for (int x = 0; x < testCase.width; ++x)
+            {
+                Rgba8 const expected = getTexelColor(x, testCase.height - 1 - y);
+                EXPECT_TRUE(IsPixelNear(32 * x, 32 * y, expected));
+                EXPECT_TRUE(IsPixelNear(32 * x + 31, 32 * y + 31, expected));
+            }
+        }
+    }
+}
+
+// One texture per path text and one font per name, the font over the texture
+// the texture cache holds for its name plus ".png". Shutdown deletes the GL
+// names and empties both caches; started again, the context loads afresh.
+TEST_F(RenderContextTest, CachesHoldTexturesByPathAndFontsByNameUntilShutdown)
+{
+    std::string const fontName = DOTSUNDER_FONT_SHEET_NAME;
+    std::string const fontImagePath = fontName + ".png";
+    Texture const* texture = m_renderer.CreateOrGetTextureFromFile(fontImagePath);
+    EXPECT_EQ(m_renderer.CreateOrGetTextureFromFile(std::string(fontImagePath.c_str())), texture);
+    BitmapFont const* font = m_renderer.CreateOrGetBitmapFont(fontName);
+    EXPECT_EQ(m_renderer.CreateOrGetBitmapFont(std::string(fontName.c_str())), font);
+    EXPECT_EQ(&font->GetTexture(), texture);
+    EXPECT_EQ(font->m_fontName, fontName);
+    EXPECT_EQ(m_renderer.m_loadedTextures.size(), 1u);
+    EXPECT_EQ(m_renderer.m_loadedFonts.size(), 1u);
+
+    GLuint const textureName = texture->GetTextureID();
+    EXPECT_TRUE(glIsTexture(textureName));
+    m_renderer.Shutdown();
+    EXPECT_FALSE(glIsTexture(textureName));
+    EXPECT_TRUE(m_renderer.m_loadedTextures.empty());
+    EXPECT_TRUE(m_renderer.m_loadedFonts.empty());
+
+    m_renderer.Startup();
+    BitmapFont const* fontAgain = m_renderer.CreateOrGetBitmapFont(fontName);
+    EXPECT_EQ(m_renderer.m_loadedTextures.size(), 1u);
+    EXPECT_TRUE(glIsTexture(fontAgain->GetTexture().GetTextureID()));
+}
+
+// Unbound, a triangle shows its vertices' own colours near their corners; a
+// colour goes before its vertex, or each would land on the next corner.
+TEST_F(RenderContextTest, ColorsReachTheirVerticesWhenNoTextureIsBound)
+{
+    Texture const* texture =
+        m_renderer.CreateOrGetTextureFromFile(std::string(DOTSUNDER_FONT_SHEET_NAME) + ".png");
+    m_renderer.BindTexture(texture);
+    m_renderer.BeginCamera(m_worldCamera);
     m_renderer.BindTexture(nullptr);
     Vertex_PCU const triangle[3] = {Vertex_PCU(Vec3(0.f, 0.f), Rgba8(255, 0, 0), Vec2()),
                                     Vertex_PCU(Vec3(256.f, 0.f), Rgba8(0, 255, 0), Vec2()),
@@ -100,7 +197,6 @@ TEST_F(RenderContextTest, UVsAndColorsReachTheirVerticesUntilTheTextureIsUnbound
     EXPECT_TRUE(IsPixelNear(1, 1, Rgba8(255, 0, 0), 15));
     EXPECT_TRUE(IsPixelNear(252, 1, Rgba8(0, 255, 0), 15));
     EXPECT_TRUE(IsPixelNear(1, 188, Rgba8(0, 0, 255), 15));
-    glDeleteTextures(1, &textureName);
 }
 
 // Source (200, 100, 50) at alpha 128 over opaque (40, 80, 120); alpha blends by
@@ -121,18 +217,45 @@ TEST_F(RenderContextTest, BlendModesMixAsTheirFactorsSay)
     expectBlended(Rgba8(120, 90, 85, 191));
 }
 
-// The check comes before any GL call, so no context is needed in the child.
-TEST(RenderContextDeathTest, UnknownBlendModeIsFatal)
+// Every check comes before any GL call, so no context is needed in the child.
+// Image reports name the file and why it failed.
+TEST(RenderContextDeathTest, BadBlendModesImagesAndSpriteIndexesAreFatal)
 {
-    for (int blendModeValue : {2, -1})
+    TemporaryFolder folder;
+    std::string const notAnImage = folder.WriteText("not-an-image.png", "plain text");
+    std::string const grey = folder.WritePng("grey.png", 1, 1, 1, {7});
+    std::string const missingFont = notAnImage + "-missing";
+    Texture const texture(0, 16, 16, 4, "sheet.png");
+    SpriteSheet const glyphSheet(texture, IntVec2(16, 16));
+    struct Case
     {
-        ChildResult const result = RunInChildProcess(
-            [blendModeValue] { RenderContext().SetBlendMode(static_cast<BlendMode>(blendModeValue)); });
-        EXPECT_TRUE(result.ExitedWithFailure());
-        EXPECT_NE(
-            result.standardOutput.find("Unknown / unsupported blend mode #" + std::to_string(blendModeValue)),
-            std::string::npos)
-            << result.standardOutput;
-        EXPECT_NE(result.standardOutput.find("RenderContext::SetBlendMode"), std::string::npos);
+        std::string message;
+        char const* functionName;
+        std::function<void()> code;
+    };
+    Case const CASES[] = {
+        {"Unknown / unsupported blend mode #2", "RenderContext::SetBlendMode",
+         [] { RenderContext().SetBlendMode(static_cast<BlendMode>(2)); }},
+        {"Unknown / unsupported blend mode #-1", "RenderContext::SetBlendMode",
+         [] { RenderContext().SetBlendMode(static_cast<BlendMode>(-1)); }},
+        {"Failed to load image \"" + missingFont + ".png\": can't fopen",
+         "RenderContext::CreateTextureFromFile", [&] { RenderContext().CreateOrGetBitmapFont(missingFont); }},
+        {"Failed to load image \"" + notAnImage + "\": unknown image type",
+         "RenderContext::CreateTextureFromFile",
+         [&] { RenderContext().CreateOrGetTextureFromFile(notAnImage); }},
+        {"ERROR loading image \"" + grey + "\" (Bpp=1, size=1,1)", "RenderContext::CreateTextureFromFile",
+         [&] { RenderContext().CreateTextureFromFile(grey); }},
+        {"Sprite Index over number of Sprites in SpriteSheet.", "SpriteSheet::GetSpriteDefinition",
+         [&] { glyphSheet.GetSpriteDefinition(256); }},
+        {"Sprite Index over number of Sprites in SpriteSheet.", "SpriteSheet::GetSpriteDefinition",
+         [&] { glyphSheet.GetSpriteDefinition(-1); }},
+    };
+    for (Case const& testCase : CASES)
+    {
+        SCOPED_TRACE(testCase.message);
+        ChildResult const result = RunInChildProcess(testCase.code);
+        EXPECT_TRUE(result.ExitedWithFailure()) << result.standardError;
+        EXPECT_NE(result.standardOutput.find(testCase.message), std::string::npos) << result.standardOutput;
+        EXPECT_NE(result.standardOutput.find(std::string(testCase.functionName) + "()"), std::string::npos);
     }
 }
