@@ -24,6 +24,7 @@ TEST(FontSheet, ALineOfTextReadsBackAsTheLitPixelsOfTheGameGlyphs)
     constexpr int VIEW_WIDTH = 320, VIEW_HEIGHT = 48, TEXT_LEFT = 8, TEXT_BOTTOM = 16;
     constexpr int CELL_PIXELS = 16, PIXELS_PER_TEXEL = 2;
     std::string const text = "Dotsunder, 42 \xC8?!Wq";
+    int const TEXT_WIDTH = static_cast<int>(text.size()) * CELL_PIXELS;
     Rgba8 const background(20, 40, 60), tint(255, 200, 0);
 
     GLTestContext glContext(VIEW_WIDTH, VIEW_HEIGHT);
@@ -53,15 +54,12 @@ TEST(FontSheet, ALineOfTextReadsBackAsTheLitPixelsOfTheGameGlyphs)
         for (int x = 0; x < VIEW_WIDTH; ++x)
         {
             int const textX = x - TEXT_LEFT, textY = y - TEXT_BOTTOM;
-            bool isLit = false;
-            if (textX >= 0 && textX < static_cast<int>(text.size()) * CELL_PIXELS && textY >= 0 &&
-                textY < CELL_PIXELS)
-            {
-                int const code = static_cast<unsigned char>(text[static_cast<size_t>(textX / CELL_PIXELS)]);
-                int const glyphRow = 7 - textY / PIXELS_PER_TEXEL;
-                int const glyphBit = 7 - (textX % CELL_PIXELS) / PIXELS_PER_TEXEL;
-                isLit = ((glyphTable.m_glyphs[code][glyphRow] >> glyphBit) & 1) != 0;
-            }
+            bool const isInText = textX >= 0 && textX < TEXT_WIDTH && textY >= 0 && textY < CELL_PIXELS;
+            int const code =
+                isInText ? static_cast<unsigned char>(text[static_cast<size_t>(textX / CELL_PIXELS)]) : 0;
+            int const glyphRow = 7 - textY / PIXELS_PER_TEXEL,
+                      glyphBit = 7 - (textX % CELL_PIXELS) / PIXELS_PER_TEXEL;
+            bool const isLit = isInText && ((glyphTable.m_glyphs[code][glyphRow] >> glyphBit) & 1) != 0;
             numLitPixels += isLit ? 1 : 0;
             Rgba8 const& actual = frame[static_cast<size_t>(y * VIEW_WIDTH + x)];
             if (actual != (isLit ? tint : background) && ++numWrongPixels <= 5)

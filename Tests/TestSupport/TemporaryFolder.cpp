@@ -4,17 +4,12 @@
 #include <stb_image_write.h>
 
 #include <filesystem>
-#include <fstream>
 #include <stdlib.h>
 
 TemporaryFolder::TemporaryFolder()
+    : m_path((std::filesystem::temp_directory_path() / "dotsunder-test-XXXXXX").string())
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "dotsunder-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-    {
-        ADD_FAILURE() << "could not make a temporary folder from " << pattern;
-    }
-    m_path = pattern;
+    EXPECT_NE(mkdtemp(m_path.data()), nullptr) << m_path;
 }
 
 TemporaryFolder::~TemporaryFolder()
@@ -27,17 +22,10 @@ std::string TemporaryFolder::WritePng(std::string const& fileName, int width, in
                                       std::vector<unsigned char> const& texelBytes) const
 {
     std::string const filePath = m_path + "/" + fileName;
-    EXPECT_EQ(texelBytes.size(), static_cast<size_t>(width * height * numComponents)) << fileName;
+    EXPECT_EQ(texelBytes.size(), static_cast<size_t>(width * height * numComponents)) << filePath;
     EXPECT_NE(stbi_write_png(filePath.c_str(), width, height, numComponents, texelBytes.data(),
                              width * numComponents),
               0)
         << filePath;
-    return filePath;
-}
-
-std::string TemporaryFolder::WriteText(std::string const& fileName, std::string const& text) const
-{
-    std::string const filePath = m_path + "/" + fileName;
-    std::ofstream(filePath) << text;
     return filePath;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A fresh folder of files written by a test, removed with its files when the
-// object dies.
+// A fresh folder for the image files a test writes, removed with them when it
+// dies.
 
 #include <string>
 #include <vector>
@@ -10,14 +10,11 @@ class TemporaryFolder
 public:
     TemporaryFolder();
     ~TemporaryFolder();
-    TemporaryFolder(TemporaryFolder const&) = delete;
-    TemporaryFolder& operator=(TemporaryFolder const&) = delete;
 
-    // Each returns the file's path; a file that cannot be written fails the test.
-    // Texel bytes run row by row from the top of the picture, as PNG stores them.
+    // Texel bytes run row by row from the top of the picture, as PNG stores
+    // them. Returns the file's path; a file that cannot be written fails the test.
     std::string WritePng(std::string const& fileName, int width, int height, int numComponents,
                          std::vector<unsigned char> const& texelBytes) const;
-    std::string WriteText(std::string const& fileName, std::string const& text) const;
 
 private:
     std::string m_path;

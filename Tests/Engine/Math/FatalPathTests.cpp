@@ -6,6 +6,9 @@
 #include "Engine/Math/MathUtils.hpp"
 #include "Engine/Math/RandomNumberGenerator.hpp"
 #include "Engine/Math/Vec3.hpp"
+#include "Engine/Renderer/RenderContext.hpp"
+#include "Engine/Renderer/SpriteSheet.hpp"
+#include "Engine/Renderer/Texture.hpp"
 #include "Tests/TestSupport/ChildProcess.hpp"
 #include "Tests/TestSupport/TemporaryFolder.hpp"
 
@@ -31,16 +34,34 @@ TEST(FatalPaths, EndWithFailureAndAReportNamingWhereAndWhy)
     };
     using Rng = RandomNumberGenerator;
     TemporaryFolder folder;
-    std::string const text = folder.WriteText("text.png", "plain text");
+    std::string const text = __FILE__;  // a file that is no image
     std::string const missing = text + "-missing";
     std::string const grey = folder.WritePng("grey.png", 2, 2, 1, {1, 2, 3, 4});
     std::string const greyAlpha = folder.WritePng("grey-alpha.png", 3, 1, 2, {1, 2, 3, 4, 5, 6});
     std::string const rgb = folder.WritePng("rgb.png", 3, 2, 3, std::vector<unsigned char>(18, 9));
     char const* const BAD_COMPONENTS = "numComponents >= 3 && numComponents <= 4 && imageTexelSizeX > 0 && "
                                        "imageTexelSizeY > 0";
+    Texture const texture(0, 16, 16, 4, "sheet.png");
+    SpriteSheet const glyphSheet(texture, IntVec2(16, 16));
     char const* const X_RANGE = "texelX >= 0 && texelX < m_dimensions.x";
     char const* const Y_RANGE = "texelY >= 0 && texelY < m_dimensions.y";
     Case const CASES[] = {
+        // Image and texture reports name the file and why it failed; a font's
+        // image is its name followed by ".png". No GL call comes before them.
+        {"Failed to load image \"" + missing + ".png\": can't fopen", "RenderContext::CreateTextureFromFile",
+         [&] { RenderContext().CreateOrGetBitmapFont(missing); }, "imageData"},
+        {"Failed to load image \"" + text + "\": unknown image type", "RenderContext::CreateTextureFromFile",
+         [&] { RenderContext().CreateOrGetTextureFromFile(text); }, "imageData"},
+        {"ERROR loading image \"" + grey + "\" (Bpp=1, size=2,2)", "RenderContext::CreateTextureFromFile",
+         [&] { RenderContext().CreateTextureFromFile(grey); }, BAD_COMPONENTS},
+        {"Unknown / unsupported blend mode #2", "RenderContext::SetBlendMode",
+         [] { RenderContext().SetBlendMode(static_cast<BlendMode>(2)); }},
+        {"Unknown / unsupported blend mode #-1", "RenderContext::SetBlendMode",
+         [] { RenderContext().SetBlendMode(static_cast<BlendMode>(-1)); }},
+        {"Sprite Index over number of Sprites in SpriteSheet.", "SpriteSheet::GetSpriteDefinition",
+         [&] { glyphSheet.GetSpriteDefinition(256); }},
+        {"Sprite Index over number of Sprites in SpriteSheet.", "SpriteSheet::GetSpriteDefinition",
+         [&] { glyphSheet.GetSpriteDefinition(-1); }},
         {"Failed to load image \"" + missing + "\": can't fopen", "Image::Image", [&] { Image{missing}; },
          "imageData"},
         {"Failed to load image \"" + text + "\": unknown image type", "Image::Image", [&] { Image{text}; },
