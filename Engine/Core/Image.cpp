@@ -71,7 +71,7 @@ Rgba8 Image::GetTexelColor(int texelX, int texelY, int rotation, bool isMirrored
     long long const lastY = static_cast<long long>(m_dimensions.y) - 1;
     long long readX = x;
     long long readY = y;
-    switch (rotation % 4)  // keeps the sign: every negative rotation reads (x, y)
+    switch (rotation % 4)  // keeps the sign: a negative remainder reads (x, y)
     {
         case 0:
             readX = isMirrored ? lastX - x : x;

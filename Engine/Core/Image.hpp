@@ -23,9 +23,10 @@ public:
         return GetTexelColor(texelCoords.x, texelCoords.y);
     }
     Rgba8 GetTexelColor(int texelX, int texelY) const;
-    // Reads (x, y) through `rotation` quarter turns, mirrored in x first when
-    // asked; a negative rotation reads (x, y) as it is. On a non-square image
-    // odd rotations reach outside it for some inputs, which is fatal.
+    // Reads the texel (x, y) lands on after `rotation` quarter turns, then
+    // mirrored in x when asked. A rotation whose remainder by 4 is negative
+    // (-1 to -3, -5, ...) reads (x, y) as it is, unmirrored; -4 is no turn. On a
+    // non-square image odd rotations reach outside it for some inputs: fatal.
     Rgba8 GetTexelColor(int texelX, int texelY, int rotation, bool isMirrored) const;
     void SetTexelColor(IntVec2 const& texelCoords, Rgba8 const& newColor)
     {
