@@ -2,9 +2,14 @@
 // picture it expects from the layout rules, square by square, and compares it
 // with every pixel of the frame: whatever is not expected must stay black.
 
+#include "Engine/Input/KeyCodes.hpp"
 #include "Engine/Math/AABB2.hpp"
 #include "Engine/Renderer/RenderContext.hpp"
-#include "Tests/Game/GameTestDriver.hpp"
+#include "Game/Cursor.hpp"
+#include "Game/Dot.hpp"
+#include "Game/DotFont.hpp"
+#include "Game/Game.hpp"
+#include "Game/ScriptedInputDriver.hpp"
 #include "Tests/TestSupport/GLTestContext.hpp"
 
 #include <SDL_opengl.h>
@@ -155,7 +160,7 @@ protected:
     GLTestContext m_glContext{VIEW_WIDTH, VIEW_HEIGHT};
     RenderContext m_renderer;
     RenderContext* m_previousRenderer = g_theRenderer;
-    GameTestDriver m_driver;
+    ScriptedInputDriver m_driver;
     Game& m_game = m_driver.GetGame();
 };
 }  // namespace
@@ -182,7 +187,10 @@ TEST_F(GameDrawingTest, RevealedLettersWrongLettersAndTheBankAreDrawnInTheirColo
 {
     Rgba8 const bankColor(0, 128, 255, 255);
     size_t const numHintDots = m_game.m_textDots.size();
-    m_driver.BankDots(300, bankColor);
+    for (int dotIndex = 0; dotIndex < 300; ++dotIndex)
+    {
+        m_game.BankDot(bankColor);
+    }
     // Alphabetical: B to K are wrong (245 dots), then T is right (18 dots).
     m_driver.Tap({'B', 'C', 'D', 'E', 'F', 'G', 'H', 'J', 'K', 'T'});
     ASSERT_TRUE(m_game.m_isLetterRevealed[0]);
@@ -211,7 +219,10 @@ TEST_F(GameDrawingTest, RevealedLettersWrongLettersAndTheBankAreDrawnInTheirColo
 TEST_F(GameDrawingTest, TheShakeMovesTheWorldAndTheDotCountShowsOnlyWithF4WhereItIs)
 {
     m_driver.Tap(KEYCODE_F4);
-    m_driver.BankDots(7);
+    for (int dotIndex = 0; dotIndex < 7; ++dotIndex)
+    {
+        m_game.BankDot(Rgba8::WHITE);
+    }
     m_game.m_cursor->m_position = Vec2(64.f, 160.f);  // over the hint's first line
     m_driver.Tap(KEYCODE_SPACE);
     Vec2 const shake = m_game.m_worldCamera.GetOrthoBottomLeft();

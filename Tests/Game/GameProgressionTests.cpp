@@ -1,13 +1,33 @@
-#include "Tests/Game/GameTestDriver.hpp"
+#include "Engine/Input/KeyCodes.hpp"
+#include "Game/Cursor.hpp"
+#include "Game/Dot.hpp"
+#include "Game/DotFont.hpp"
+#include "Game/Game.hpp"
+#include "Game/InputScript.hpp"
+#include "Game/ScriptedInputDriver.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace
 {
+char const* const PLAY_THROUGH_SCRIPT_PATH = DOTSUNDER_SOURCE_DIR "/Tests/Game/Scripts/play-through.txt";
+
+std::string ReadTextFile(char const* path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
 // From the first dot on: the three end-screen texts where their own layouts put
 // them, each in one bright colour, the last showing both counts.
 void ExpectEndScreenTexts(Game const& game, size_t firstDot, int restarts, int failTrials)
@@ -50,7 +70,7 @@ void ExpectEndScreenTexts(Game const& game, size_t firstDot, int restarts, int f
 // frame still flips the debug display.
 TEST(GameEndScreen, SpaceAndF1RebuildTheTextsInNewBrightColoursAndF8StartsAgain)
 {
-    GameTestDriver driver;
+    ScriptedInputDriver driver;
     Game& game = driver.GetGame();
     // Seed 0 starts 72 212 19 | 205 182 172: the first triple (303) is redrawn.
     EXPECT_EQ(game.GetRandomBrightColor(), Rgba8(205, 182, 172, 255));
@@ -95,7 +115,7 @@ namespace
 // Sweeps the cursor with the arrows over the rows of the hint area (y 192 down to
 // 128, the whole width) in 16-unit strides from the top-left corner, pressing
 // SPACE everywhere.
-void SweepTheHint(GameTestDriver& driver, int numRows = 4)
+void SweepTheHint(ScriptedInputDriver& driver, int numRows = 4)
 {
     for (int step = 0; step < 32; ++step)
     {
@@ -124,7 +144,7 @@ void SweepTheHint(GameTestDriver& driver, int numRows = 4)
 // finds more than one second gone.
 TEST(GamePlayThrough, EveryPuzzleIsSolvableFromItsHintToTheEndScreen)
 {
-    GameTestDriver driver;
+    ScriptedInputDriver driver;
     Game& game = driver.GetGame();
     for (int puzzleIndex = 0; puzzleIndex < NUM_PUZZLES; ++puzzleIndex)
     {
@@ -168,4 +188,51 @@ TEST(GamePlayThrough, EveryPuzzleIsSolvableFromItsHintToTheEndScreen)
     }
     EXPECT_TRUE(game.m_bankedDots.empty());
     ExpectEndScreenTexts(game, 0, 1, 1);
+
+    // This play-through is the sample the replay tool and the build comparison run.
+    std::vector<ScriptFrame> committedFrames;
+    std::string error;
+    EXPECT_TRUE(ParseInputScript(ReadTextFile(PLAY_THROUGH_SCRIPT_PATH), committedFrames, error)) << error;
+    EXPECT_TRUE(committedFrames == driver.GetRecordedScript())
+        << "the play-through changed: write the script below to " << PLAY_THROUGH_SCRIPT_PATH
+        << " and take the golden hashes from DotsunderReplay\n"
+        << FormatInputScript(driver.GetRecordedScript());
+}
+
+// The recorded play-through gives the same game on every run and in every build:
+// hashes of the whole state at a few frames, taken once. A change that alters
+// play, the order of random draws or a float result shows up here.
+TEST(GameReplay, TheRecordedPlayThroughGivesItsGoldenHashes)
+{
+    std::vector<ScriptFrame> frames;
+    std::string error;
+    ASSERT_TRUE(ParseInputScript(ReadTextFile(PLAY_THROUGH_SCRIPT_PATH), frames, error)) << error;
+    struct Golden
+    {
+        int frameNumber;
+        uint64_t hash;
+    };
+    Golden const GOLDEN[] = {{500, 0x2d6925ebec4054cbull},
+                             {1000, 0xd330fa4a8cd52ea4ull},
+                             {5000, 0x690b4d33e2d87be6ull},
+                             {9000, 0x09e26c4a372f4601ull},
+                             {9564, 0x7d1d8df1382af9a8ull}};
+    ScriptedInputDriver driver;
+    size_t goldenIndex = 0;
+    for (ScriptFrame frame : frames)
+    {
+        int const frameCount = frame.frameCount;
+        frame.frameCount = 1;
+        for (int repeat = 0; repeat < frameCount; ++repeat, frame.keyChanges.clear())
+        {
+            driver.RunScriptFrame(frame);
+            if (goldenIndex < std::size(GOLDEN) && driver.GetFrameCount() == GOLDEN[goldenIndex].frameNumber)
+            {
+                EXPECT_EQ(HashGameState(driver.m_app), GOLDEN[goldenIndex++].hash)
+                    << "frame " << driver.GetFrameCount();
+            }
+        }
+    }
+    EXPECT_EQ(driver.GetFrameCount(), GOLDEN[std::size(GOLDEN) - 1].frameNumber);
+    EXPECT_EQ(driver.GetGame().m_state, GAME_STATE_END_SCREEN);
 }

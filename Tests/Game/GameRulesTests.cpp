@@ -1,10 +1,26 @@
+#include "Engine/Input/KeyCodes.hpp"
 #include "Engine/Math/RandomNumberGenerator.hpp"
-#include "Tests/Game/GameTestDriver.hpp"
+#include "Game/Cursor.hpp"
+#include "Game/Dot.hpp"
+#include "Game/DotFont.hpp"
+#include "Game/Game.hpp"
+#include "Game/ScriptedInputDriver.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+namespace
+{
+void BankDots(Game& game, int count)
+{
+    for (int dotIndex = 0; dotIndex < count; ++dotIndex)
+    {
+        game.BankDot(Rgba8::WHITE);
+    }
+}
+}  // namespace
 
 // One step on the press; the next on the first frame after more than 0.5 s held;
 // then one each time more than 0.1 s has built up, the rest of the frame lost.
@@ -12,10 +28,10 @@
 // the world: it stops with its edge on the world's edge.
 TEST(GameCursor, HeldArrowRepeatsAfterHalfASecondThenEveryTenthUpToTheWorldsEdge)
 {
-    GameTestDriver driver;
+    ScriptedInputDriver driver;
     Cursor const& cursor = *driver.GetGame().m_cursor;
     ASSERT_EQ(cursor.m_position, Vec2(128.f, 72.f));
-    driver.m_input.HandleKeyPressed(KEYCODE_RIGHT_ARROW);
+    driver.PressKey(KEYCODE_RIGHT_ARROW);
     std::vector<float> positionsX;
     for (int frameIndex = 0; frameIndex < 16; ++frameIndex)
     {
@@ -40,8 +56,8 @@ TEST(GameCursor, HeldArrowRepeatsAfterHalfASecondThenEveryTenthUpToTheWorldsEdge
                           {KEYCODE_DOWN_ARROW, Vec2(128.f, 8.f)}};
     for (Case const& testCase : CASES)
     {
-        GameTestDriver edgeDriver;
-        edgeDriver.m_input.HandleKeyPressed(testCase.key);
+        ScriptedInputDriver edgeDriver;
+        edgeDriver.PressKey(testCase.key);
         edgeDriver.RunFrames(200);
         EXPECT_EQ(edgeDriver.GetGame().m_cursor->m_position, testCase.lastPosition) << +testCase.key;
     }
@@ -53,7 +69,7 @@ TEST(GameCursor, HeldArrowRepeatsAfterHalfASecondThenEveryTenthUpToTheWorldsEdge
 // shake.
 TEST(GameBreaking, SpaceBreaksTheDotsUnderTheCursorWithReplayableDraws)
 {
-    GameTestDriver driver;
+    ScriptedInputDriver driver;
     Game& game = driver.GetGame();
     game.m_cursor->m_position = Vec2(128.f, 40.f);  // nothing of the first puzzle lies here
     driver.Tap(KEYCODE_SPACE);
@@ -70,7 +86,7 @@ TEST(GameBreaking, SpaceBreaksTheDotsUnderTheCursorWithReplayableDraws)
     Dot* const flying = game.m_textDots.back();
     flying->BreakFree(Vec2(0.f, 1.f));
 
-    driver.m_input.HandleKeyPressed(KEYCODE_SPACE);
+    driver.PressKey(KEYCODE_SPACE);
     driver.RunFrames(1, 0.f);  // a zero step leaves the starting velocities in place
     RandomNumberGenerator replay;
     unsigned int numBroken = 0;
@@ -98,7 +114,7 @@ TEST(GameBreaking, SpaceBreaksTheDotsUnderTheCursorWithReplayableDraws)
 // next dot fills the first free slot.
 TEST(GameBank, FillsRowByRowAndSpendsFromTheRightHandEnd)
 {
-    GameTestDriver driver;
+    ScriptedInputDriver driver;
     Game& game = driver.GetGame();
     for (int slotIndex = 0; slotIndex < 257; ++slotIndex)
     {
@@ -122,16 +138,16 @@ TEST(GameBank, FillsRowByRowAndSpendsFromTheRightHandEnd)
 // Escape on that frame go unseen.
 TEST(GameLetters, PricesRevealsAndTheWrongLetterList)
 {
-    GameTestDriver driver;
+    ScriptedInputDriver driver;
     Game& game = driver.GetGame();  // TUTORIAL: the A is at index 6
-    driver.BankDots(30);
+    BankDots(game, 30);
     size_t const numTextDots = game.m_textDots.size();
     driver.Tap('A');
     EXPECT_EQ(game.m_bankedDotCount, 30);
     EXPECT_FALSE(game.m_isLetterRevealed[6]);
     EXPECT_GT(game.m_shakeAmount, 0.f);
 
-    driver.BankDots(1);
+    BankDots(game, 1);
     driver.Tap('A');
     EXPECT_EQ(game.m_bankedDotCount, 1);
     EXPECT_TRUE(game.m_isLetterRevealed[6]);
@@ -143,7 +159,7 @@ TEST(GameLetters, PricesRevealsAndTheWrongLetterList)
     // first dot is the rightmost pixel of its top row (38: bit 3).
     EXPECT_EQ(firstRevealed->m_position, Vec2(151.5f + 7.f, 116.f));
 
-    driver.BankDots(2000);
+    BankDots(game, 2000);
     std::string const wrongLetters = "BCDEFGHJKMNPQSVWXYZBCDEFGHJKMNPQ";
     int price = 0;
     for (char letter : wrongLetters)
