@@ -16,6 +16,7 @@
 #include "Game/DotFont.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -221,6 +222,13 @@ void Game::BeginFrame() {}
 // Order: shake, camera, keyboard, progression, dots (banked, then text), state time.
 void Game::Update(float deltaSeconds)
 {
+    // A delta that is not a number counts as no time. Passed on, it would stop the
+    // solved pause's clock for good (NaN is never more than a second) and throw
+    // every flying dot off the world at once.
+    if (std::isnan(deltaSeconds))
+    {
+        deltaSeconds = 0.f;
+    }
     UpdateScreenShake(deltaSeconds);
     UpdateWorldCamera();
     HandleKeyboardInput(deltaSeconds);

@@ -43,7 +43,7 @@ public:
     void AddScreenShake(float amount, float durationSeconds);  // replaces any running shake
 
     void BeginFrame();
-    void Update(float deltaSeconds);
+    void Update(float deltaSeconds);  // unclamped; a NaN delta counts as 0
     void Render() const;
     void EndFrame();  // dead dots leave the lists only here
 

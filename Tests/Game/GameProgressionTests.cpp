@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -235,4 +236,41 @@ TEST(GameReplay, TheRecordedPlayThroughGivesItsGoldenHashes)
     }
     EXPECT_EQ(driver.GetFrameCount(), GOLDEN[std::size(GOLDEN) - 1].frameNumber);
     EXPECT_EQ(driver.GetGame().m_state, GAME_STATE_END_SCREEN);
+}
+
+// Frame deltas are passed on unclamped: 10 s throws every broken dot off the world
+// in one frame, each banked once, and ends the solved pause at once. A delta that
+// is not a number counts as none; 0 moves nothing. Either way play goes on.
+TEST(GameFrameDelta, ZeroTenSecondsAndNaNLeaveAPlayableGame)
+{
+    for (float const deltaSeconds : {0.f, 10.f, std::numeric_limits<float>::quiet_NaN()})
+    {
+        SCOPED_TRACE(deltaSeconds);
+        ScriptedInputDriver driver;
+        Game& game = driver.GetGame();
+        game.m_cursor->m_position = Vec2(64.f, 160.f);  // over the hint's first line
+        driver.Tap(KEYCODE_SPACE, 0.f);
+        std::vector<Vec2> positions;
+        for (Dot const* dot : game.m_textDots)
+        {
+            positions.push_back(dot->m_position);
+        }
+        size_t const numBroken = static_cast<size_t>(std::count_if(
+            game.m_textDots.begin(), game.m_textDots.end(), [](Dot* dot) { return dot->IsFree(); }));
+        ASSERT_GT(numBroken, 0u);
+
+        driver.RunFrames(2, deltaSeconds);  // a dot that left the world is banked on its next update
+        bool const isLong = deltaSeconds == 10.f;
+        EXPECT_EQ(game.m_bankedDots.size(), isLong ? numBroken : 0u);
+        EXPECT_EQ(game.m_textDots.size(), positions.size() - game.m_bankedDots.size());
+        for (size_t dotIndex = 0; dotIndex < game.m_textDots.size() && !isLong; ++dotIndex)
+        {
+            EXPECT_EQ(game.m_textDots[dotIndex]->m_position, positions[dotIndex]);
+        }
+        game.m_isLetterRevealed.assign(game.m_isLetterRevealed.size(), true);
+        driver.RunFrames(1, deltaSeconds);
+        ASSERT_EQ(game.m_state, GAME_STATE_SOLVED);
+        driver.RunFrames(20);
+        EXPECT_EQ(game.m_puzzleIndex, 1) << "the solved puzzle did not move on";
+    }
 }
