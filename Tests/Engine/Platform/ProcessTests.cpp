@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <vector>
 #include <unistd.h>
 
 namespace
@@ -24,9 +25,10 @@ int const s_probe = []
     char const* const probe = std::getenv(PROBE);
     if (probe != nullptr)
     {
-        if (std::string(probe) == "window")
+        if (std::string(probe) != "clock")
         {
             CreateOSWindow(4.f / 3.f, "Dotsunder");
+            CreateOpenGLRenderingContext();
         }
         std::printf("%.9f", GetCurrentTimeSeconds());
         std::fflush(stdout);
@@ -35,15 +37,23 @@ int const s_probe = []
     return 0;
 }();
 
-// The probe runs without a display.
+// The probe runs without a display, or for "gl" on the display with no GL driver
+// to be found.
 ChildResult RunProbe(char const* probe)
 {
     return RunInChildProcess(
         [probe]
         {
-            unsetenv("DISPLAY");
-            unsetenv("WAYLAND_DISPLAY");
-            unsetenv("SDL_VIDEODRIVER");
+            if (std::string(probe) == "gl")
+            {
+                setenv("LIBGL_DRIVERS_PATH", "/nonexistent", 1);
+            }
+            else
+            {
+                unsetenv("DISPLAY");
+                unsetenv("WAYLAND_DISPLAY");
+                unsetenv("SDL_VIDEODRIVER");
+            }
             setenv(PROBE, probe, 1);
             char const* const arguments[] = {"Probe", nullptr};
             execv("/proc/self/exe", const_cast<char* const*>(arguments));
@@ -52,13 +62,31 @@ ChildResult RunProbe(char const* probe)
 }
 }  // namespace
 
-TEST(CreateOSWindow, WithoutADisplayEndsAtOnceWithAReportGivingSDLsReason)
+// Without a display, or without a GL driver to make the context with, the process
+// ends at once with a failure and a report saying why. Without the driver, the
+// window's framebuffer is refused on a fresh X server ("GLX is not supported"); on
+// one that has served GL before, the server refuses the context and Xlib reports
+// the failed GLX request itself.
+TEST(CreateOSWindow, WithoutADisplayOrAGLDriverEndsAtOnceWithAReportGivingSDLsReason)
 {
-    ChildResult const result = RunProbe("window");
-    EXPECT_TRUE(result.ExitedWithFailure()) << result.exitCode << " " << result.terminatingSignal;
-    for (char const* expected : {"CreateOSWindow", "Window.cpp", "No display", "x11,wayland not available"})
+    struct Case
     {
-        EXPECT_NE(result.standardOutput.find(expected), std::string::npos) << result.standardOutput;
+        char const* probe;
+        std::vector<char const*> expected;
+    };
+    Case const CASES[] = {
+        {"window", {"CreateOSWindow", "Window.cpp", "No display", "x11,wayland not available"}},
+        {"gl", {"GLX"}},
+    };
+    for (Case const& testCase : CASES)
+    {
+        ChildResult const result = RunProbe(testCase.probe);
+        EXPECT_TRUE(result.ExitedWithFailure()) << result.exitCode << " " << result.terminatingSignal;
+        for (char const* expected : testCase.expected)
+        {
+            std::string const output = result.standardOutput + result.standardError;
+            EXPECT_NE(output.find(expected), std::string::npos) << output;
+        }
     }
 }
 
