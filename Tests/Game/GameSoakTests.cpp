@@ -1,0 +1,263 @@
+// Random play on the scripted driver, checking the game's invariants after every
+// frame: seeded presses and holds over every key the game reads and some it does
+// not, deltas of 0, tiny, normal and stalls of several seconds, F1 and F8 among
+// them. Letters of the current answer come up more often than the others, so that
+// games move on through the puzzles. A failure names the seed and the frame;
+// under a sanitizer the report is followed by them.
+//
+// The default, 64 seeds of 5,000 frames in eight shards, runs in every build.
+// A longer run: DOTSUNDER_SOAK_SEEDS=200 DOTSUNDER_SOAK_FRAMES=5000 (10^6 frames).
+
+#include "Engine/Input/KeyCodes.hpp"
+#include "Engine/Math/RandomNumberGenerator.hpp"
+#include "Game/Cursor.hpp"
+#include "Game/Dot.hpp"
+#include "Game/Game.hpp"
+#include "Game/ScriptedInputDriver.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/common_interface_defs.h>
+#endif
+
+namespace
+{
+constexpr int NUM_SOAK_SHARDS = 8;
+constexpr int DEFAULT_SOAK_SEEDS = 64;
+constexpr int DEFAULT_SOAK_FRAMES = 5000;
+constexpr float MAX_SHAKE_OFFSET = 2.f;  // the largest shake the game starts
+
+unsigned char const MOVE_AND_BREAK_KEYS[] = {KEYCODE_LEFT_ARROW, KEYCODE_RIGHT_ARROW, KEYCODE_UP_ARROW,
+                                             KEYCODE_DOWN_ARROW, KEYCODE_SPACE};
+// Letters, F4 and Escape, and keys the game does not read: 128 and 255 have no
+// glyph, 0 is no key at all, 'a' is not a virtual key.
+unsigned char const OTHER_KEYS[] = {
+    'A',           'B',        'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L', 'M',        'N',
+    'O',           'P',        'Q', 'R', 'S', 'T', 'U', 'V', 'W', 'X', 'Y', 'Z', KEYCODE_F4, KEYCODE_ESCAPE,
+    KEYCODE_ENTER, KEYCODE_F2, '0', 'a', 0,   128, 200, 255,
+};
+
+int GetEnvironmentCount(char const* name, int defaultCount)
+{
+    char const* const text = std::getenv(name);
+    int const count = text != nullptr ? std::atoi(text) : 0;
+    return count > 0 ? count : defaultCount;
+}
+
+// Where the soak is, for a sanitizer's report, which ends the process.
+unsigned int s_currentSeed = 0;
+int s_currentFrame = 0;
+
+[[maybe_unused]] void PrintSoakPosition()
+{
+    std::fprintf(stderr, "soak: seed %u, frame %d\n", s_currentSeed, s_currentFrame);
+}
+
+float DrawDeltaSeconds(RandomNumberGenerator& rng)
+{
+    float const roll = rng.GetRandomFloatZeroToOne();
+    if (roll < 0.05f)
+    {
+        return 0.f;
+    }
+    if (roll < 0.15f)
+    {
+        return rng.GetRandomFloatInRange(1e-7f, 1e-3f);
+    }
+    if (roll < 0.997f)
+    {
+        return rng.GetRandomFloatInRange(1.f / 240.f, 1.f / 20.f);
+    }
+    return rng.GetRandomFloatInRange(2.f, 10.f);  // a stall
+}
+
+// Restarts are rare enough for a game to get somewhere between them.
+unsigned char DrawKey(RandomNumberGenerator& rng, Game const& game)
+{
+    float const roll = rng.GetRandomFloatZeroToOne();
+    if (roll < 0.0002f)
+    {
+        return KEYCODE_F8;
+    }
+    if (roll < 0.001f)
+    {
+        return KEYCODE_F1;
+    }
+    if (roll < 0.3f && game.m_answerLength > 0)
+    {
+        char const letter = game.m_answer[rng.GetRandomIntLessThan(game.m_answerLength)];
+        return letter == ' ' ? KEYCODE_SPACE : static_cast<unsigned char>(letter);
+    }
+    if (roll < 0.5f && !game.m_textDots.empty())
+    {
+        // Towards a text dot, so that breaking goes on.
+        Vec2 const target =
+            game.m_textDots[rng.GetRandomIntLessThan(static_cast<int>(game.m_textDots.size()))]->m_position;
+        Vec2 const offset = target - game.m_cursor->m_position;
+        if (std::fabs(offset.x) <= 8.f && std::fabs(offset.y) <= 8.f)
+        {
+            return KEYCODE_SPACE;
+        }
+        if (std::fabs(offset.x) > std::fabs(offset.y))
+        {
+            return offset.x < 0.f ? KEYCODE_LEFT_ARROW : KEYCODE_RIGHT_ARROW;
+        }
+        return offset.y < 0.f ? KEYCODE_DOWN_ARROW : KEYCODE_UP_ARROW;
+    }
+    if (roll < 0.97f)
+    {
+        return MOVE_AND_BREAK_KEYS[rng.GetRandomIntLessThan(
+            static_cast<int>(std::size(MOVE_AND_BREAK_KEYS)))];
+    }
+    return OTHER_KEYS[rng.GetRandomIntLessThan(static_cast<int>(std::size(OTHER_KEYS)))];
+}
+
+struct Counters
+{
+    int restarts = 0;
+    int failTrials = 0;
+    int puzzleIndex = 0;
+};
+
+// Empty while every invariant holds; else the first one broken.
+std::string FindBrokenInvariant(Game const& game, Counters const& before, bool wasF8Pressed,
+                                std::vector<Dot const*>& scratchDots)
+{
+    if (game.m_bankedDotCount != static_cast<int>(game.m_bankedDots.size()))
+    {
+        return "the bank count is not the bank's size";
+    }
+    for (size_t slotIndex = 0; slotIndex < game.m_bankedDots.size(); ++slotIndex)
+    {
+        Vec2 const slot(static_cast<float>(slotIndex % BANK_SLOTS_PER_ROW),
+                        static_cast<float>(slotIndex / BANK_SLOTS_PER_ROW));
+        if (game.m_bankedDots[slotIndex]->m_position != slot)
+        {
+            return "banked dot " + std::to_string(slotIndex) + " is not at its slot";
+        }
+    }
+    scratchDots.assign(game.m_textDots.begin(), game.m_textDots.end());
+    scratchDots.insert(scratchDots.end(), game.m_bankedDots.begin(), game.m_bankedDots.end());
+    for (Dot const* dot : scratchDots)
+    {
+        if (dot->IsGarbage())
+        {
+            return "a dead dot outlived EndFrame";
+        }
+        if (!std::isfinite(dot->m_position.x) || !std::isfinite(dot->m_position.y) ||
+            !std::isfinite(dot->m_velocity.x) || !std::isfinite(dot->m_velocity.y))
+        {
+            return "a live dot is not finite";
+        }
+    }
+    std::sort(scratchDots.begin(), scratchDots.end());
+    if (std::adjacent_find(scratchDots.begin(), scratchDots.end()) != scratchDots.end())
+    {
+        return "a dot is in the lists twice";
+    }
+
+    int const length = game.m_wrongLetterLength;
+    if (length < 0 || length > WRONG_LETTERS_MAX_LENGTH)
+    {
+        return "the wrong-letter length is " + std::to_string(length);
+    }
+    for (int index = 0; index < WRONG_LETTERS_BUFFER_SIZE; ++index)
+    {
+        char const letter = game.m_wrongLetters[index];
+        bool const isLineBreakPlace = (index + 1) % 9 == 0;
+        bool const isRight = index >= length    ? letter == '\0'
+                             : isLineBreakPlace ? letter == '\n'
+                                                : (letter >= 'A' && letter <= 'Z');
+        if (!isRight)
+        {
+            return "wrong-letter buffer: unexpected code " + std::to_string(letter) + " at " +
+                   std::to_string(index);
+        }
+    }
+
+    if (!wasF8Pressed && (game.m_restarts < before.restarts || game.m_failTrials < before.failTrials ||
+                          game.m_puzzleIndex < before.puzzleIndex))
+    {
+        return "a counter fell without F8";
+    }
+
+    Vec2 const shake = game.m_worldCamera.GetOrthoBottomLeft();
+    if (!(shake.x >= 0.f && shake.x <= MAX_SHAKE_OFFSET && shake.y >= 0.f && shake.y <= MAX_SHAKE_OFFSET))
+    {
+        return "the shake offset left [0, 2]";
+    }
+    return "";
+}
+
+// The game that seed plays, frame by frame; stops at the first broken invariant.
+void Soak(unsigned int seed, int numFrames)
+{
+    s_currentSeed = seed;
+    RandomNumberGenerator rng(seed);
+    ScriptedInputDriver driver;
+    // Each seed starts at its own puzzle, so that the last ones are played too; on
+    // the last one the answer is given, so that the end screen is played as well.
+    Game& firstGame = driver.GetGame();
+    firstGame.m_puzzleIndex = static_cast<int>(seed % NUM_PUZZLES);
+    firstGame.SetupPuzzle();
+    if (firstGame.m_puzzleIndex == NUM_PUZZLES - 1)
+    {
+        firstGame.m_isLetterRevealed.assign(firstGame.m_isLetterRevealed.size(), true);
+    }
+    std::vector<Dot const*> scratchDots;
+    for (s_currentFrame = 1; s_currentFrame <= numFrames; ++s_currentFrame)
+    {
+        for (int numChanges = rng.GetRandomIntInRange(0, 2); numChanges > 0; --numChanges)
+        {
+            unsigned char const keyCode = DrawKey(rng, driver.GetGame());
+            driver.m_input.IsKeyDown(keyCode) ? driver.ReleaseKey(keyCode) : driver.PressKey(keyCode);
+        }
+        Game const& before = driver.GetGame();
+        Counters const counters{before.m_restarts, before.m_failTrials, before.m_puzzleIndex};
+
+        driver.RunFrames(1, DrawDeltaSeconds(rng));
+
+        Game const& game = driver.GetGame();
+        bool const wasF8Pressed = driver.m_input.WasKeyJustPressed(KEYCODE_F8);
+        std::string broken = FindBrokenInvariant(game, counters, wasF8Pressed, scratchDots);
+        if (broken.empty() && driver.IsQuitting())
+        {
+            broken = driver.m_input.WasKeyJustPressed(KEYCODE_ESCAPE) ? "" : "quit without Escape";
+            driver.m_app.m_isQuitting = false;  // play on
+        }
+        ASSERT_EQ(broken, "") << "soak: seed " << seed << ", frame " << s_currentFrame;
+    }
+}
+
+class GameSoak : public testing::TestWithParam<int>
+{
+};
+
+TEST_P(GameSoak, RandomPlayKeepsEveryInvariantOnEveryFrame)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    __sanitizer_set_death_callback(PrintSoakPosition);
+#endif
+    int const numSeeds = GetEnvironmentCount("DOTSUNDER_SOAK_SEEDS", DEFAULT_SOAK_SEEDS);
+    int const numFrames = GetEnvironmentCount("DOTSUNDER_SOAK_FRAMES", DEFAULT_SOAK_FRAMES);
+    for (int seed = GetParam(); seed < numSeeds; seed += NUM_SOAK_SHARDS)
+    {
+        Soak(static_cast<unsigned int>(seed), numFrames);
+        if (HasFatalFailure())
+        {
+            return;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, GameSoak, testing::Range(0, NUM_SOAK_SHARDS));
+}  // namespace
