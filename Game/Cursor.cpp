@@ -10,7 +10,11 @@
 namespace
 {
 constexpr float CURSOR_LINE_THICKNESS = 1.f;
-}
+
+// Reused every frame, so that drawing the cursor allocates nothing once it has
+// been drawn. One thread draws.
+std::vector<Vertex_PCU> s_cursorVertexes;
+}  // namespace
 
 Cursor::Cursor(Game* game, Vec2 const& position) : Entity(game, position) {}
 
@@ -25,7 +29,8 @@ void Cursor::Render() const
     {
         return;
     }
-    std::vector<Vertex_PCU> vertexes;
+    std::vector<Vertex_PCU>& vertexes = s_cursorVertexes;
+    vertexes.clear();
     Rgba8 const red(255, 0, 0, 255);
 
     // Each side keeps its outer thirds; the middle third stays open.

@@ -2,7 +2,6 @@
 
 #include "Engine/Core/Rgba8.hpp"
 #include "Engine/Core/Vertex_PCU.hpp"
-#include "Engine/Math/MathUtils.hpp"
 #include "Engine/Math/Vec2.hpp"
 #include "Engine/Math/Vec3.hpp"
 #include "Engine/Renderer/RenderContext.hpp"
@@ -201,7 +200,9 @@ void DotFont::SpawnTextDots(std::vector<Dot*>& dots, char const* text, float sca
 
 void DotFont::DrawChar(char character, float scale, Vec2 position, Rgba8 color) const
 {
-    Vertex_PCU vertexes[MAX_VERTS_PER_CHAR];
+    // Kept for the process and overwritten only as far as a glyph reaches, so that a
+    // drawn letter neither fills a fresh array nor allocates. One thread draws.
+    static Vertex_PCU s_charVertexes[MAX_VERTS_PER_CHAR];
     int numVertexes = 0;
     int16_t const* glyphRows = GetGlyphRows(character);
     if (glyphRows != nullptr)
@@ -220,16 +221,18 @@ void DotFont::DrawChar(char character, float scale, Vec2 position, Rgba8 color) 
                     pixelPos + Vec2(-0.5f, -0.5f), pixelPos + Vec2(0.5f, -0.5f), pixelPos + Vec2(0.5f, 0.5f),
                     pixelPos + Vec2(-0.5f, -0.5f), pixelPos + Vec2(0.5f, 0.5f),  pixelPos + Vec2(-0.5f, 0.5f),
                 };
+                // Scaled about the glyph's origin, then moved to the position: the
+                // transform of a rotation of 0, without its trigonometry.
                 for (Vec2 const& corner : corners)
                 {
-                    vertexes[numVertexes++] = Vertex_PCU(Vec3(corner.x, corner.y, 0.f), color, uv);
+                    Vec2 const drawn = corner * scale + position;
+                    s_charVertexes[numVertexes++] = Vertex_PCU(Vec3(drawn.x, drawn.y, 0.f), color, uv);
                 }
             }
         }
     }
-    TransformVertexArray(numVertexes, vertexes, scale, 0.f, position);
     // Issued even when empty: one draw call per character.
-    g_theRenderer->DrawVertexArray(numVertexes, vertexes);
+    g_theRenderer->DrawVertexArray(numVertexes, s_charVertexes);
 }
 
 void DotFont::DrawText(char const* text, float scale, Vec2 position, Vec2 pivot, Rgba8 color) const

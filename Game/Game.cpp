@@ -541,17 +541,24 @@ void Game::UpdateDots(float deltaSeconds)
     }
 }
 
+// Live dots keep their order; compacting in place allocates nothing.
 void Game::RemoveDeadDots()
 {
     for (std::vector<Dot*>* dots : {&m_textDots, &m_bankedDots})
     {
-        auto const firstGarbage = std::stable_partition(dots->begin(), dots->end(),
-                                                        [](Dot const* dot) { return !dot->IsGarbage(); });
-        for (auto garbage = firstGarbage; garbage != dots->end(); ++garbage)
+        size_t numLive = 0;
+        for (Dot* dot : *dots)
         {
-            delete *garbage;
+            if (dot->IsGarbage())
+            {
+                delete dot;
+            }
+            else
+            {
+                (*dots)[numLive++] = dot;
+            }
         }
-        dots->erase(firstGarbage, dots->end());
+        dots->resize(numLive);
     }
 }
 
@@ -640,15 +647,20 @@ void Game::RenderWorld() const
 void Game::RenderDots() const
 {
     s_dotVertexes.clear();
+    AppendDotVerts(s_dotVertexes);
+    g_theRenderer->DrawVertexArray(s_dotVertexes);
+}
+
+void Game::AppendDotVerts(std::vector<Vertex_PCU>& verts) const
+{
     for (Dot const* dot : m_textDots)
     {
-        dot->AppendVerts(s_dotVertexes);
+        dot->AppendVerts(verts);
     }
     for (Dot const* dot : m_bankedDots)
     {
-        dot->AppendVerts(s_dotVertexes);
+        dot->AppendVerts(verts);
     }
-    g_theRenderer->DrawVertexArray(s_dotVertexes);
 }
 
 void Game::RenderWrongLetters() const

@@ -57,6 +57,7 @@ public:
     void UpdateDots(float deltaSeconds);
     void RemoveDeadDots();
     int GetDotCount() const;  // text dots plus banked dots, flying ones included
+    void AppendDotVerts(std::vector<Vertex_PCU>& verts) const;  // text dots, then banked dots
 
     // Letters
     int FindUnrevealedLetter(char letter) const;  // -1 when none is left
