@@ -2,6 +2,7 @@
 // (pump, frame, present, pace) until quitting was requested; exit status 0.
 
 #include "Engine/Platform/FramePacer.hpp"
+#include "Engine/Platform/HeapTuning.hpp"
 #include "Engine/Platform/Window.hpp"
 #include "Game/App.hpp"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     (void)argc;
     (void)argv;
 
+    TuneHeapForSteadyFrames();
     CreateOSWindow(CLIENT_ASPECT, APP_NAME);
     CreateOpenGLRenderingContext();
 

@@ -9,6 +9,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev libxtst-dev
   xvfb xauth x11-utils imagemagick xdotool
+  valgrind time
 )
 
 missing=()

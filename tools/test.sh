@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the debug build, then the
-# build with address and undefined-behaviour sanitizers. Pass preset names to
-# run only those (for example: tools/test.sh debug).
+# build with address and undefined-behaviour sanitizers (the soak included), then
+# the determinism check across the debug, release and sanitizer builds and the
+# leak check under valgrind. Pass preset names to run only those presets' tests
+# (for example: tools/test.sh debug).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-dependencies.sh
 
 presets=("$@")
-[ ${#presets[@]} -gt 0 ] || presets=(debug asan)
+full_run=false
+[ ${#presets[@]} -gt 0 ] || { presets=(debug asan); full_run=true; }
 
 for preset in "${presets[@]}"; do
   echo "=== ${preset} ==="
@@ -16,3 +19,10 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "${preset}"
   tools/with-display.sh ctest --preset "${preset}"
 done
+
+if $full_run; then
+  echo "=== determinism ==="
+  tools/check-determinism.sh debug release asan
+  echo "=== leaks ==="
+  tools/check-leaks.sh
+fi
