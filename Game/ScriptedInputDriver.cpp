@@ -89,6 +89,10 @@ void ScriptedInputDriver::RunFrame(float deltaSeconds)
     m_app.Update(deltaSeconds);
     m_app.m_game->EndFrame();
     ++m_frameCount;
+    if (m_isHashingFrames)
+    {
+        m_frameHashes.push_back(HashGameState(m_app));
+    }
 }
 
 namespace

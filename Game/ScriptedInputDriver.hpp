@@ -48,10 +48,13 @@ public:
 
     std::vector<ScriptFrame> const& GetRecordedScript() const { return m_recordedScript; }
     int GetFrameCount() const { return m_frameCount; }  // frames run so far
+    // HashGameState after each frame run while m_isHashingFrames was set, in order.
+    std::vector<uint64_t> const& GetFrameHashes() const { return m_frameHashes; }
 
 public:
     InputSystem m_input;
     App m_app;
+    bool m_isHashingFrames = false;
 
 private:
     void RunFrame(float deltaSeconds);
@@ -61,6 +64,7 @@ private:
     App* m_previousApp = nullptr;
     std::vector<ScriptKeyChange> m_pendingKeyChanges;  // recorded with the next frame
     std::vector<ScriptFrame> m_recordedScript;
+    std::vector<uint64_t> m_frameHashes;
     int m_frameCount = 0;
 };
 

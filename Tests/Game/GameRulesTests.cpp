@@ -110,26 +110,6 @@ TEST(GameBreaking, SpaceBreaksTheDotsUnderTheCursorWithReplayableDraws)
     EXPECT_EQ(game.m_rng->m_position, 2 * numBroken);
 }
 
-// Slot n lies at (n mod 256, n div 256). Spending takes the newest dots and the
-// next dot fills the first free slot.
-TEST(GameBank, FillsRowByRowAndSpendsFromTheRightHandEnd)
-{
-    ScriptedInputDriver driver;
-    Game& game = driver.GetGame();
-    for (int slotIndex = 0; slotIndex < 257; ++slotIndex)
-    {
-        game.BankDot(Rgba8(static_cast<unsigned char>(slotIndex), 0, 0, 255));
-    }
-    EXPECT_EQ(game.m_bankedDots[1]->m_position, Vec2(1.f, 0.f));
-    EXPECT_EQ(game.m_bankedDots[255]->m_position, Vec2(255.f, 0.f));
-    EXPECT_EQ(game.m_bankedDots[256]->m_position, Vec2(0.f, 1.f));
-    game.SpendBankedDots(250);
-    ASSERT_EQ(game.m_bankedDots.size(), 7u);
-    EXPECT_EQ(game.m_bankedDots[6]->m_color, Rgba8(6, 0, 0, 255));
-    game.BankDot(Rgba8::GREEN);
-    EXPECT_EQ(game.m_bankedDots.back()->m_position, Vec2(7.f, 0.f));
-}
-
 // A letter costs its glyph's dot count and is bought only while the bank holds
 // more than that; every press shakes. A right letter shows as unbreakable dots in
 // the reveal colour at its slot; a wrong one is listed, counted and paid for, eight

@@ -1,9 +1,14 @@
 // Random play on the scripted driver, checking the game's invariants after every
 // frame: seeded presses and holds over every key the game reads and some it does
 // not, deltas of 0, tiny, normal and stalls of several seconds, F1 and F8 among
-// them. Letters of the current answer come up more often than the others, so that
-// games move on through the puzzles. A failure names the seed and the frame;
-// under a sanitizer the report is followed by them.
+// them, and now and then a delta that is not a number. The invariants: the bank
+// count is the bank's size and every banked dot sits at its slot (n mod 256,
+// n div 256); every dot is in one list once and live ones are finite; the
+// wrong-letter list; counters that fall only on F8; the shake's offset within
+// [0, 2]; a solved puzzle moves on in the first frame that finds more than a
+// second of its pause gone (a NaN delta counting as none). Letters of the current answer come up more often
+// than the others, so that games move on through the puzzles. A failure names the seed and the frame; under a
+// sanitizer the report is followed by them.
 //
 // The default, 64 seeds of 5,000 frames in eight shards, runs in every build.
 // A longer run: DOTSUNDER_SOAK_SEEDS=200 DOTSUNDER_SOAK_FRAMES=5000 (10^6 frames).
@@ -22,6 +27,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -38,13 +44,10 @@ constexpr float MAX_SHAKE_OFFSET = 2.f;  // the largest shake the game starts
 
 unsigned char const MOVE_AND_BREAK_KEYS[] = {KEYCODE_LEFT_ARROW, KEYCODE_RIGHT_ARROW, KEYCODE_UP_ARROW,
                                              KEYCODE_DOWN_ARROW, KEYCODE_SPACE};
-// Letters, F4 and Escape, and keys the game does not read: 128 and 255 have no
-// glyph, 0 is no key at all, 'a' is not a virtual key.
-unsigned char const OTHER_KEYS[] = {
-    'A',           'B',        'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L', 'M',        'N',
-    'O',           'P',        'Q', 'R', 'S', 'T', 'U', 'V', 'W', 'X', 'Y', 'Z', KEYCODE_F4, KEYCODE_ESCAPE,
-    KEYCODE_ENTER, KEYCODE_F2, '0', 'a', 0,   128, 200, 255,
-};
+// Letters, F4 (0x73), Escape (0x1B), and keys the game does not read: Enter, F2,
+// '0', 'a' (no virtual key), 128, 200 and 255, and the terminating 0 (no key).
+unsigned char const OTHER_KEYS[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ\x73\x1B\x0D\x71"
+                                   "0a\x80\xC8\xFF";
 
 int GetEnvironmentCount(char const* name, int defaultCount)
 {
@@ -62,22 +65,15 @@ int s_currentFrame = 0;
     std::fprintf(stderr, "soak: seed %u, frame %d\n", s_currentSeed, s_currentFrame);
 }
 
+// 0, tiny, normal, not a number (a broken clock), or a stall of seconds.
 float DrawDeltaSeconds(RandomNumberGenerator& rng)
 {
     float const roll = rng.GetRandomFloatZeroToOne();
-    if (roll < 0.05f)
-    {
-        return 0.f;
-    }
-    if (roll < 0.15f)
-    {
-        return rng.GetRandomFloatInRange(1e-7f, 1e-3f);
-    }
-    if (roll < 0.997f)
-    {
-        return rng.GetRandomFloatInRange(1.f / 240.f, 1.f / 20.f);
-    }
-    return rng.GetRandomFloatInRange(2.f, 10.f);  // a stall
+    return roll < 0.05f    ? 0.f
+           : roll < 0.15f  ? rng.GetRandomFloatInRange(1e-7f, 1e-3f)
+           : roll < 0.995f ? rng.GetRandomFloatInRange(1.f / 240.f, 1.f / 20.f)
+           : roll < 0.997f ? std::numeric_limits<float>::quiet_NaN()
+                           : rng.GetRandomFloatInRange(2.f, 10.f);
 }
 
 // Restarts are rare enough for a game to get somewhere between them.
@@ -121,11 +117,9 @@ unsigned char DrawKey(RandomNumberGenerator& rng, Game const& game)
     return OTHER_KEYS[rng.GetRandomIntLessThan(static_cast<int>(std::size(OTHER_KEYS)))];
 }
 
-struct Counters
+struct Counters  // never falling but on F8
 {
-    int restarts = 0;
-    int failTrials = 0;
-    int puzzleIndex = 0;
+    int restarts, failTrials, puzzleIndex;
 };
 
 // Empty while every invariant holds; else the first one broken.
@@ -149,10 +143,6 @@ std::string FindBrokenInvariant(Game const& game, Counters const& before, bool w
     scratchDots.insert(scratchDots.end(), game.m_bankedDots.begin(), game.m_bankedDots.end());
     for (Dot const* dot : scratchDots)
     {
-        if (dot->IsGarbage())
-        {
-            return "a dead dot outlived EndFrame";
-        }
         if (!std::isfinite(dot->m_position.x) || !std::isfinite(dot->m_position.y) ||
             !std::isfinite(dot->m_velocity.x) || !std::isfinite(dot->m_velocity.y))
         {
@@ -214,6 +204,7 @@ void Soak(unsigned int seed, int numFrames)
         firstGame.m_isLetterRevealed.assign(firstGame.m_isLetterRevealed.size(), true);
     }
     std::vector<Dot const*> scratchDots;
+    float solvedSeconds = 0.f;  // of the pause so far, as the game should count it
     for (s_currentFrame = 1; s_currentFrame <= numFrames; ++s_currentFrame)
     {
         for (int numChanges = rng.GetRandomIntInRange(0, 2); numChanges > 0; --numChanges)
@@ -223,12 +214,21 @@ void Soak(unsigned int seed, int numFrames)
         }
         Game const& before = driver.GetGame();
         Counters const counters{before.m_restarts, before.m_failTrials, before.m_puzzleIndex};
+        bool const wasSolved = before.m_state == GAME_STATE_SOLVED;
+        float const deltaSeconds = DrawDeltaSeconds(rng);
 
-        driver.RunFrames(1, DrawDeltaSeconds(rng));
+        driver.RunFrames(1, deltaSeconds);
 
         Game const& game = driver.GetGame();
         bool const wasF8Pressed = driver.m_input.WasKeyJustPressed(KEYCODE_F8);
         std::string broken = FindBrokenInvariant(game, counters, wasF8Pressed, scratchDots);
+        bool const isSolved = game.m_state == GAME_STATE_SOLVED;
+        if (broken.empty() && wasSolved && isSolved && solvedSeconds > 1.f && !wasF8Pressed)
+        {
+            broken = "a solved puzzle stayed after more than a second";
+        }
+        solvedSeconds =
+            (isSolved && wasSolved ? solvedSeconds : 0.f) + (std::isnan(deltaSeconds) ? 0.f : deltaSeconds);
         if (broken.empty() && driver.IsQuitting())
         {
             broken = driver.m_input.WasKeyJustPressed(KEYCODE_ESCAPE) ? "" : "quit without Escape";
