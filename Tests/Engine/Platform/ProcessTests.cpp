@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
