@@ -202,13 +202,20 @@ short ConvertStickAxisYToUpPositive(int sdlStickAxisY)
     return static_cast<short>(upPositiveY);
 }
 
+void RefreshControllerSlots()
+{
+    if (StartBackendIfNeeded())
+    {
+        RefreshSlots();
+    }
+}
+
 ControllerSlotState PollControllerSlot(int slotIndex)
 {
-    if (!IsValidSlot(slotIndex) || !StartBackendIfNeeded())
+    if (!IsValidSlot(slotIndex) || g_status != BackendStatus::RUNNING)
     {
         return ControllerSlotState();
     }
-    RefreshSlots();
     ControllerSlot const& slot = g_slots[slotIndex];
     if (slot.m_controller == nullptr)
     {

@@ -1,7 +1,6 @@
 #pragma once
 // The platform half of the game controllers: four XInput-style slots over SDL's
-// game controllers. A controller plugged in takes the first free slot; unplugging
-// frees its slot. Values come in XInput's units and signs.
+// game controllers. Values come in XInput's units and signs.
 
 constexpr int NUM_CONTROLLER_SLOTS = 4;
 
@@ -33,9 +32,12 @@ struct ControllerSlotState
     short m_rightThumbY = 0;
 };
 
-// Takes in plugged and unplugged controllers, then reads the slot. A slot outside
-// 0..3 reads as disconnected. Starts SDL's controller support on first use; where
-// that fails, every slot reads as disconnected.
+// Reads the device list once: unplugged controllers leave their slots, then each
+// newly plugged one takes the lowest free slot; a controller keeps its slot while
+// it stays plugged. Starts SDL's controller support on first use; where that
+// fails, every slot reads as disconnected. Once per frame, before the slots are read.
+void RefreshControllerSlots();
+// The slot as the last refresh left it; outside 0..3 it reads as disconnected.
 ControllerSlotState PollControllerSlot(int slotIndex);
 // Both motors, 0..65535, until changed; a slot without a controller ignores it, and
 // a controller that leaves its slot takes no vibration to the next one.

@@ -14,6 +14,9 @@ void InputSystem::Startup() {}
 
 void InputSystem::BeginFrame()
 {
+    // Once for all four slots: the list can change between two slot reads, and
+    // asking for it is not free.
+    RefreshControllerSlots();
     for (XboxController& controller : m_controllers)
     {
         controller.Update();

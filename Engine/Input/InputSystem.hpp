@@ -16,7 +16,7 @@ public:
     InputSystem();
 
     void Startup();
-    void BeginFrame();  // polls controllers 0 to 3, then samples the mouse
+    void BeginFrame();  // refreshes the controller list, polls controllers 0 to 3, samples the mouse
     void EndFrame();    // raw key states become this frame's states, codes in ascending order
     void Shutdown();
 

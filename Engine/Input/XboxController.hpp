@@ -37,7 +37,7 @@ class XboxController
 public:
     explicit XboxController(int controllerID);
 
-    void Update();
+    void Update();  // reads the slot as the input system's last list refresh left it
     // A slot's state as read from the platform, in XInput's units; Update's second half.
     void ApplySlotState(ControllerSlotState const& slotState);
     // Buttons read released with no edge and triggers 0; the sticks keep their values.

@@ -4,6 +4,8 @@
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace
 {
 // A game controller made by SDL itself, as a driver would present it. Quitting
@@ -36,22 +38,59 @@ protected:
 };
 }  // namespace
 
-TEST_F(ControllerTest, PluggedControllersTakeTheFirstFreeSlot)
+// Pads are told apart by the one button each holds. Between frames pads are
+// plugged in or out; then every slot must show the expected pad (- for none).
+TEST_F(ControllerTest, APadKeepsItsSlotWhilePluggedAndANewOneTakesTheLowestFree)
 {
-    PlugGamepad();
-    SDL_JoystickSetVirtualButton(PlugGamepad(), SDL_CONTROLLER_BUTTON_X, 1);
-    m_input.BeginFrame();
-    EXPECT_TRUE(Controller(0).IsConnected() && Controller(1).IsConnected());
-    EXPECT_FALSE(Controller(2).IsConnected());
-    EXPECT_TRUE(Controller(1).GetButtonState(XBOX_BUTTON_X).IsPressed());
-
-    SDL_JoystickDetachVirtual(0);  // the first one plugged
-    m_input.BeginFrame();
-    EXPECT_FALSE(Controller(0).IsConnected());
-    SDL_JoystickSetVirtualButton(PlugGamepad(), SDL_CONTROLLER_BUTTON_B, 1);
-    m_input.BeginFrame();
-    EXPECT_TRUE(Controller(0).GetButtonState(XBOX_BUTTON_B).IsPressed());
-    EXPECT_TRUE(Controller(1).GetButtonState(XBOX_BUTTON_X).IsPressed());
+    struct Step
+    {
+        SDL_GameControllerButton plugPadHolding;  // INVALID: plug none
+        int unplugDeviceIndex;                    // -1: unplug none
+        char const* expectedSlots;
+    };
+    int const NONE = -1;
+    SDL_GameControllerButton const NO_PAD = SDL_CONTROLLER_BUTTON_INVALID;
+    Step const STEPS[] = {
+        {SDL_CONTROLLER_BUTTON_A, NONE, "A---"},
+        {SDL_CONTROLLER_BUTTON_B, NONE, "AB--"},
+        {NO_PAD, 0, "-B--"},  // A leaves; B stays in slot 1
+        {SDL_CONTROLLER_BUTTON_X, NONE, "XB--"},
+        {SDL_CONTROLLER_BUTTON_Y, NONE, "XBY-"},
+        {NO_PAD, 1, "-BY-"},  // device 1 is the X pad: B was plugged before it
+        {NO_PAD, 0, "--Y-"},
+        {SDL_CONTROLLER_BUTTON_A, NONE, "A-Y-"},
+    };
+    XboxButtonID const PAD_BUTTONS[] = {XBOX_BUTTON_A, XBOX_BUTTON_B, XBOX_BUTTON_X, XBOX_BUTTON_Y};
+    for (Step const& step : STEPS)
+    {
+        if (step.plugPadHolding != NO_PAD)
+        {
+            SDL_JoystickSetVirtualButton(PlugGamepad(), step.plugPadHolding, 1);
+        }
+        if (step.unplugDeviceIndex != NONE)
+        {
+            SDL_JoystickDetachVirtual(step.unplugDeviceIndex);
+        }
+        // Reading a slot does not read the device list; the frame does, once for all slots.
+        bool const wasSlotZeroConnected = Controller(0).IsConnected();
+        m_input.m_controllers[0].Update();
+        EXPECT_EQ(Controller(0).IsConnected(), wasSlotZeroConnected) << step.expectedSlots;
+        m_input.BeginFrame();
+        std::string slots;
+        for (int controllerID = 0; controllerID < NUM_XBOX_CONTROLLERS; ++controllerID)
+        {
+            char pad = Controller(controllerID).IsConnected() ? '?' : '-';
+            for (XboxButtonID const buttonID : PAD_BUTTONS)
+            {
+                if (Controller(controllerID).GetButtonState(buttonID).IsPressed())
+                {
+                    pad = "ABXY"[buttonID];
+                }
+            }
+            slots += pad;
+        }
+        EXPECT_EQ(slots, step.expectedSlots);
+    }
 }
 
 TEST_F(ControllerTest, EachButtonIsJustPressedForOneFrameUnderItsOwnID)
