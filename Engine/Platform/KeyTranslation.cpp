@@ -3,20 +3,33 @@
 #include "Engine/Input/KeyCodes.hpp"
 
 #include <SDL2/SDL_keycode.h>
+#include <SDL2/SDL_scancode.h>
+
+#include <cstddef>
 
 namespace
 {
-// A run of consecutive SDL keycodes onto consecutive codes; a single key is a run of one.
+// A run of consecutive SDL keycodes or scancodes onto consecutive codes; a single
+// key is a run of one.
 struct KeyRun
 {
-    int firstSDLKeycode;
-    int lastSDLKeycode;
+    int firstSDLKey;
+    int lastSDLKey;
     unsigned char firstKeyCode;
 };
 
-KeyRun const KEY_RUNS[] = {
+KeyRun const LATIN_LETTER_AND_DIGIT_RUNS[] = {
     {SDLK_a, SDLK_z, KEYCODE_A},
     {SDLK_0, SDLK_9, KEYCODE_0},
+};
+
+// Windows layouts keep the digits on the digit row whatever it types (&, é, ...).
+KeyRun const DIGIT_ROW_SCANCODE_RUNS[] = {
+    {SDL_SCANCODE_1, SDL_SCANCODE_9, KEYCODE_0 + 1},
+    {SDL_SCANCODE_0, SDL_SCANCODE_0, KEYCODE_0},
+};
+
+KeyRun const KEYCODE_RUNS[] = {
     {SDLK_F1, SDLK_F12, KEYCODE_F1},
     {SDLK_KP_1, SDLK_KP_9, KEYCODE_NUMPAD_0 + 1},
     {SDLK_KP_0, SDLK_KP_0, KEYCODE_NUMPAD_0},
@@ -67,19 +80,56 @@ KeyRun const KEY_RUNS[] = {
     {SDLK_QUOTE, SDLK_QUOTE, KEYCODE_QUOTE},
 };
 
-static_assert(SDLK_z - SDLK_a == 25 && SDLK_9 - SDLK_0 == 9, "letters and digits form runs");
-static_assert(SDLK_F12 - SDLK_F1 == 11 && SDLK_KP_9 - SDLK_KP_1 == 8,
-              "function keys and keypad digits form runs");
-}  // namespace
+// The keys of a US keyboard's character block, by place.
+KeyRun const US_POSITION_SCANCODE_RUNS[] = {
+    {SDL_SCANCODE_A, SDL_SCANCODE_Z, KEYCODE_A},
+    {SDL_SCANCODE_MINUS, SDL_SCANCODE_MINUS, KEYCODE_MINUS},
+    {SDL_SCANCODE_EQUALS, SDL_SCANCODE_EQUALS, KEYCODE_EQUALS},
+    {SDL_SCANCODE_LEFTBRACKET, SDL_SCANCODE_LEFTBRACKET, KEYCODE_LEFT_BRACKET},
+    {SDL_SCANCODE_RIGHTBRACKET, SDL_SCANCODE_RIGHTBRACKET, KEYCODE_RIGHT_BRACKET},
+    {SDL_SCANCODE_BACKSLASH, SDL_SCANCODE_BACKSLASH, KEYCODE_BACKSLASH},
+    {SDL_SCANCODE_SEMICOLON, SDL_SCANCODE_SEMICOLON, KEYCODE_SEMICOLON},
+    {SDL_SCANCODE_APOSTROPHE, SDL_SCANCODE_APOSTROPHE, KEYCODE_QUOTE},
+    {SDL_SCANCODE_GRAVE, SDL_SCANCODE_GRAVE, KEYCODE_BACKQUOTE},
+    {SDL_SCANCODE_COMMA, SDL_SCANCODE_COMMA, KEYCODE_COMMA},
+    {SDL_SCANCODE_PERIOD, SDL_SCANCODE_PERIOD, KEYCODE_PERIOD},
+    {SDL_SCANCODE_SLASH, SDL_SCANCODE_SLASH, KEYCODE_SLASH},
+};
 
-unsigned char TranslateSDLKeycodeToKeyCode(int sdlKeycode)
+template <size_t NUM_RUNS>
+unsigned char FindInRuns(KeyRun const (&runs)[NUM_RUNS], int sdlKey)
 {
-    for (KeyRun const& run : KEY_RUNS)
+    for (KeyRun const& run : runs)
     {
-        if (sdlKeycode >= run.firstSDLKeycode && sdlKeycode <= run.lastSDLKeycode)
+        if (sdlKey >= run.firstSDLKey && sdlKey <= run.lastSDLKey)
         {
-            return static_cast<unsigned char>(run.firstKeyCode + (sdlKeycode - run.firstSDLKeycode));
+            return static_cast<unsigned char>(run.firstKeyCode + (sdlKey - run.firstSDLKey));
         }
     }
     return 0;
+}
+
+static_assert(SDLK_z - SDLK_a == 25 && SDLK_9 - SDLK_0 == 9, "letters and digits form runs");
+static_assert(SDLK_F12 - SDLK_F1 == 11 && SDLK_KP_9 - SDLK_KP_1 == 8,
+              "function keys and keypad digits form runs");
+static_assert(SDL_SCANCODE_Z - SDL_SCANCODE_A == 25 && SDL_SCANCODE_9 - SDL_SCANCODE_1 == 8,
+              "letter and digit places form runs");
+}  // namespace
+
+unsigned char TranslateSDLKeyToKeyCode(int sdlKeycode, int sdlScancode)
+{
+    unsigned char keyCode = FindInRuns(LATIN_LETTER_AND_DIGIT_RUNS, sdlKeycode);
+    if (keyCode == 0)
+    {
+        keyCode = FindInRuns(DIGIT_ROW_SCANCODE_RUNS, sdlScancode);
+    }
+    if (keyCode == 0)
+    {
+        keyCode = FindInRuns(KEYCODE_RUNS, sdlKeycode);
+    }
+    if (keyCode == 0)
+    {
+        keyCode = FindInRuns(US_POSITION_SCANCODE_RUNS, sdlScancode);
+    }
+    return keyCode;
 }

@@ -3,6 +3,7 @@
 #include "Engine/Core/ErrorWarningAssert.hpp"
 #include "Engine/Core/StringUtils.hpp"
 #include "Engine/Input/InputSystem.hpp"
+#include "Engine/Input/KeyCodes.hpp"
 #include "Engine/Math/AABB2.hpp"
 #include "Engine/Math/IntVec2.hpp"
 #include "Engine/Math/Vec2.hpp"
@@ -19,6 +20,9 @@ SDL_Window* g_sdlWindow = nullptr;
 SDL_GLContext g_glContext = nullptr;
 SDL_Cursor* g_arrowCursor = nullptr;
 std::function<void()> g_quitRequestedCallback;
+// The code each physical key's press gave the input system, so that its release
+// takes back exactly that code: 0 while the key is up or its press was not given.
+unsigned char g_keyCodeHeldByScancode[SDL_NUM_SCANCODES] = {};
 
 constexpr float MAX_CLIENT_FRACTION = 0.9f;       // of the desktop, in each direction
 constexpr float LARGEST_DESKTOP_PIXELS = 1.0e8f;  // keeps every truncation inside int
@@ -105,6 +109,14 @@ void RequestQuit()
     }
 }
 
+void ForgetHeldKeys()
+{
+    for (unsigned char& keyCode : g_keyCodeHeldByScancode)
+    {
+        keyCode = 0;
+    }
+}
+
 void HandleWindowEvent(SDL_WindowEvent const& windowEvent)
 {
     if (windowEvent.event == SDL_WINDOWEVENT_CLOSE)
@@ -115,29 +127,86 @@ void HandleWindowEvent(SDL_WindowEvent const& windowEvent)
     {
         // Key-ups for keys let go in another window never reach us.
         g_theInput->ReleaseAllKeys();
+        ForgetHeldKeys();
     }
 }
 
-void HandleKeyEvent(SDL_KeyboardEvent const& keyEvent)
+// Borderless, over the whole display the window is on; SDL keeps the windowed size
+// and place and gives them back on the way out. Where nobody grants the request (no
+// window manager) the window stays as it is.
+void ToggleFullscreen()
 {
-    if (g_theInput == nullptr)
+    Uint32 const fullscreenFlags = SDL_GetWindowFlags(g_sdlWindow) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_SetWindowFullscreen(g_sdlWindow, fullscreenFlags != 0 ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+// Windows' system keys: F10, Alt itself and every key pressed while Alt is held
+// belong to the window, never to the game, so Alt+J buys no J.
+bool IsSystemKeyPress(unsigned char keyCode, Uint16 modifiers)
+{
+    return keyCode == KEYCODE_F10 || keyCode == KEYCODE_ALT || (modifiers & KMOD_ALT) != 0;
+}
+
+// The window layer's own keys: Alt+Enter and F11 toggle fullscreen.
+bool HandleWindowKeyPress(unsigned char keyCode, SDL_KeyboardEvent const& keyEvent)
+{
+    bool const isFullscreenToggle =
+        keyCode == KEYCODE_F11 || (keyCode == KEYCODE_ENTER && (keyEvent.keysym.mod & KMOD_ALT) != 0);
+    if (isFullscreenToggle && keyEvent.repeat == 0 && g_sdlWindow != nullptr)
     {
-        return;
+        ToggleFullscreen();
     }
-    unsigned char const keyCode = TranslateSDLKeycodeToKeyCode(static_cast<int>(keyEvent.keysym.sym));
+    return isFullscreenToggle;
+}
+
+// Left and right Shift (Ctrl, Alt, both Enters) share a code, which stays pressed
+// while either key is down.
+void ReleaseHeldKey(int scancode)
+{
+    unsigned char const keyCode = g_keyCodeHeldByScancode[scancode];
     if (keyCode == 0)
     {
         return;
     }
-    // Auto-repeat arrives as further key-downs; they only set the raw state again.
-    if (keyEvent.type == SDL_KEYDOWN)
+    g_keyCodeHeldByScancode[scancode] = 0;
+    for (unsigned char const heldKeyCode : g_keyCodeHeldByScancode)
     {
-        g_theInput->HandleKeyPressed(keyCode);
+        if (heldKeyCode == keyCode)
+        {
+            return;
+        }
     }
-    else
+    g_theInput->HandleKeyReleased(keyCode);
+}
+
+// A release takes back what the press gave, whatever is held by then: a key let go
+// while Alt is down would otherwise stay pressed for good.
+void HandleKeyEvent(SDL_KeyboardEvent const& keyEvent)
+{
+    int const scancode = static_cast<int>(keyEvent.keysym.scancode);
+    if (g_theInput == nullptr || scancode < 0 || scancode >= SDL_NUM_SCANCODES)
     {
-        g_theInput->HandleKeyReleased(keyCode);
+        return;
     }
+    if (keyEvent.type == SDL_KEYUP)
+    {
+        ReleaseHeldKey(scancode);
+        return;
+    }
+    // Auto-repeat arrives as further key-downs; they only set the raw state again,
+    // and only for a press that was given: J held on after Alt+J buys no J.
+    if (keyEvent.repeat != 0 && g_keyCodeHeldByScancode[scancode] == 0)
+    {
+        return;
+    }
+    unsigned char const keyCode = TranslateSDLKeyToKeyCode(static_cast<int>(keyEvent.keysym.sym), scancode);
+    if (keyCode == 0 || HandleWindowKeyPress(keyCode, keyEvent) ||
+        IsSystemKeyPress(keyCode, keyEvent.keysym.mod))
+    {
+        return;
+    }
+    g_keyCodeHeldByScancode[scancode] = keyCode;
+    g_theInput->HandleKeyPressed(keyCode);
 }
 
 void HandleEvent(SDL_Event const& event)
@@ -203,6 +272,7 @@ void CreateOSWindow(float clientAspect, char const* title)
                              static_cast<double>(clientAspect)));
 
     StartVideo();
+    ForgetHeldKeys();
 
     SDL_DisplayMode desktopMode = {};
     SDL_Rect desktopBounds = {};
@@ -281,6 +351,7 @@ void DestroyOSWindow()
     }
     SDL_DestroyWindow(g_sdlWindow);
     g_sdlWindow = nullptr;
+    ForgetHeldKeys();
     if (g_arrowCursor != nullptr)
     {
         SDL_FreeCursor(g_arrowCursor);

@@ -2,7 +2,6 @@
 #include "Engine/Input/KeyCodes.hpp"
 #include "Engine/Math/AABB2.hpp"
 #include "Engine/Math/IntVec2.hpp"
-#include "Engine/Platform/FramePacer.hpp"
 #include "Engine/Platform/KeyTranslation.hpp"
 #include "Engine/Platform/Window.hpp"
 #include "Tests/TestSupport/GLTestContext.hpp"
@@ -12,6 +11,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -49,6 +49,7 @@ protected:
         {
             event.key.repeat = isRepeat ? 1 : 0;
             event.key.keysym.sym = SDLK_RIGHT;
+            event.key.keysym.scancode = SDL_SCANCODE_RIGHT;
         }
         ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
     }
@@ -140,51 +141,156 @@ TEST_F(WindowTest, CloseRequestsReachTheQuitCallback)
     EXPECT_EQ(quitRequestCount, 2);
 }
 
-TEST(TranslateSDLKeycodeToKeyCode, GivesTheVirtualKeyOfEveryKeyTheGameReads)
+// Keycode (what the key types) and scancode (where it sits): runs of consecutive
+// keys, the code of the first.
+TEST(TranslateSDLKeyToKeyCode, FollowsTheLayoutForLatinLettersAndDigitsAndElseThePlace)
 {
-    // SDL keycode, the length of its run of consecutive keys, the code of the first.
-    int const CASES[][3] = {
-        {SDLK_ESCAPE, 1, 27},   {SDLK_SPACE, 1, 32},  {SDLK_LEFT, 1, 37},     {SDLK_UP, 1, 38},
-        {SDLK_RIGHT, 1, 39},    {SDLK_DOWN, 1, 40},   {SDLK_0, 10, 48},       {SDLK_a, 26, 65},
-        {SDLK_F1, 12, 112},     {SDLK_RETURN, 1, 13}, {SDLK_KP_ENTER, 1, 13}, {SDLK_TAB, 1, 9},
-        {SDLK_BACKSPACE, 1, 8}, {SDLK_LSHIFT, 1, 16}, {SDLK_RSHIFT, 1, 16},   {SDLK_LCTRL, 1, 17},
-        {SDLK_RCTRL, 1, 17},    {SDLK_LALT, 1, 18},   {SDLK_RALT, 1, 18},     {SDLK_F13, 1, 0},
-        {SDLK_EXCLAIM, 1, 0},   {SDLK_UNKNOWN, 1, 0},
-    };
-    for (auto const& c : CASES)
+    struct Case
     {
-        for (int offset = 0; offset < c[1]; ++offset)
+        int sdlKeycode;
+        int sdlScancode;  // advances with the keycode unless unknown
+        int runLength;
+        int firstKeyCode;
+    };
+    int const UNKNOWN = SDL_SCANCODE_UNKNOWN;
+    Case const CASES[] = {
+        {SDLK_a, SDL_SCANCODE_A, 26, 65},
+        {SDLK_1, SDL_SCANCODE_1, 9, 49},
+        {SDLK_0, SDL_SCANCODE_0, 1, 48},
+        {SDLK_a, SDL_SCANCODE_Q, 1, 65},          // French AZERTY: the key that types A
+        {SDLK_q, SDL_SCANCODE_A, 1, 81},          // ... and the one that types Q
+        {SDLK_AMPERSAND, SDL_SCANCODE_1, 1, 49},  // its digit row types & é " ' ( - è _ ç à
+        {SDLK_MINUS, SDL_SCANCODE_6, 1, 54},
+        {0xE0, SDL_SCANCODE_0, 1, 48},
+        {SDLK_COMMA, SDL_SCANCODE_M, 1, 188},  // punctuation follows the layout
+        {0x0435, SDL_SCANCODE_T, 1, 84},       // Russian: the key in T's place types Cyrillic ie
+        {0x0436, SDL_SCANCODE_SEMICOLON, 1, 186},
+        {0x03C4, SDL_SCANCODE_T, 1, 84},  // Greek tau
+        {0x05D0, SDL_SCANCODE_T, 1, 84},  // Hebrew alef
+        {0x00DF, SDL_SCANCODE_MINUS, 1, 189},
+        {SDLK_ESCAPE, UNKNOWN, 1, 27},
+        {SDLK_SPACE, UNKNOWN, 1, 32},
+        {SDLK_LEFT, UNKNOWN, 1, 37},
+        {SDLK_UP, UNKNOWN, 1, 38},
+        {SDLK_RIGHT, UNKNOWN, 1, 39},
+        {SDLK_DOWN, UNKNOWN, 1, 40},
+        {SDLK_F1, UNKNOWN, 12, 112},
+        {SDLK_RETURN, UNKNOWN, 1, 13},
+        {SDLK_KP_ENTER, UNKNOWN, 1, 13},
+        {SDLK_TAB, UNKNOWN, 1, 9},
+        {SDLK_BACKSPACE, UNKNOWN, 1, 8},
+        {SDLK_LSHIFT, UNKNOWN, 1, 16},
+        {SDLK_RSHIFT, UNKNOWN, 1, 16},
+        {SDLK_LCTRL, UNKNOWN, 1, 17},
+        {SDLK_RCTRL, UNKNOWN, 1, 17},
+        {SDLK_LALT, UNKNOWN, 1, 18},
+        {SDLK_RALT, UNKNOWN, 1, 18},
+        {SDLK_F13, UNKNOWN, 1, 0},
+        {SDLK_MODE, SDL_SCANCODE_RALT, 1, 0},  // AltGr is no Alt
+        {0x0435, UNKNOWN, 1, 0},
+        {SDLK_UNKNOWN, UNKNOWN, 1, 0},
+    };
+    for (Case const& c : CASES)
+    {
+        for (int offset = 0; offset < c.runLength; ++offset)
         {
-            EXPECT_EQ(TranslateSDLKeycodeToKeyCode(c[0] + offset), c[2] + offset)
-                << SDL_GetKeyName(c[0] + offset);
+            int const scancode = c.sdlScancode == UNKNOWN ? UNKNOWN : c.sdlScancode + offset;
+            EXPECT_EQ(TranslateSDLKeyToKeyCode(c.sdlKeycode + offset, scancode), c.firstKeyCode + offset)
+                << "keycode " << c.sdlKeycode + offset << ", scancode " << scancode;
         }
     }
 }
 
-TEST(FramePacer, WaitsOutTheRefreshPeriodOnlyWhereTheSwapDoesNot)
+namespace
 {
-    double const PERIOD_60_HZ = 1.0 / 60.0;
-    EXPECT_DOUBLE_EQ(ComputePacingWaitSeconds(0.001, PERIOD_60_HZ, false), PERIOD_60_HZ - 0.001);
-    EXPECT_DOUBLE_EQ(ComputePacingWaitSeconds(0.002, 1.0 / 144.0, false), 1.0 / 144.0 - 0.002);
-    EXPECT_DOUBLE_EQ(ComputePacingWaitSeconds(-0.002, PERIOD_60_HZ, false),
-                     PERIOD_60_HZ);  // never longer than a period
-    EXPECT_DOUBLE_EQ(ComputePacingWaitSeconds(0.5, PERIOD_60_HZ, false), 0.0);
-    EXPECT_DOUBLE_EQ(ComputePacingWaitSeconds(0.001, PERIOD_60_HZ, true), 0.0);
-    // A swap that returns in far less than a period did not wait for the display.
-    EXPECT_FALSE(DidSwapWaitForDisplay(true, 0.001, PERIOD_60_HZ));
-    EXPECT_TRUE(DidSwapWaitForDisplay(true, PERIOD_60_HZ, PERIOD_60_HZ));
+SDL_Event MakeKeyEvent(Uint32 type, SDL_Keycode sym, SDL_Scancode scancode, Uint16 modifiers, bool isRepeat)
+{
+    SDL_Event event = {};
+    event.type = type;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.key.repeat = isRepeat ? 1 : 0;
+    event.key.keysym = {scancode, sym, modifiers, 0};
+    return event;
 }
-
-// Mesa under Xvfb refuses a swap interval and reports no refresh rate: the pacer
-// must then pace itself, at 60 Hz.
-TEST_F(WindowTest, FramePacerAsksForTheSwapIntervalAndElsePacesItself)
+// As a keyboard gives them: the modifier state of a modifier's own press already has it.
+SDL_Event Press(SDL_Keycode sym, SDL_Scancode scancode, Uint16 modifiers = KMOD_NONE)
 {
-    FramePacer pacer;
-    pacer.Startup();
-    bool const isIntervalSet = SDL_GL_GetSwapInterval() == 1;
-    EXPECT_EQ(pacer.IsSwapIntervalAccepted(), isIntervalSet || SDL_GL_SetSwapInterval(1) == 0);
-    EXPECT_EQ(pacer.HasSeenSwapNotWait(), !pacer.IsSwapIntervalAccepted());
-    SDL_DisplayMode mode = {};
-    ASSERT_EQ(SDL_GetCurrentDisplayMode(0, &mode), 0);
-    EXPECT_DOUBLE_EQ(pacer.GetRefreshPeriodSeconds(), 1.0 / (mode.refresh_rate > 0 ? mode.refresh_rate : 60));
+    return MakeKeyEvent(SDL_KEYDOWN, sym, scancode, modifiers, false);
+}
+SDL_Event Repeat(SDL_Keycode sym, SDL_Scancode scancode, Uint16 modifiers = KMOD_NONE)
+{
+    return MakeKeyEvent(SDL_KEYDOWN, sym, scancode, modifiers, true);
+}
+SDL_Event Release(SDL_Keycode sym, SDL_Scancode scancode, Uint16 modifiers = KMOD_NONE)
+{
+    return MakeKeyEvent(SDL_KEYUP, sym, scancode, modifiers, false);
+}
+}  // namespace
+
+// Each step's events go through one pump and one EndFrame; then exactly the listed
+// codes read pressed.
+TEST_F(WindowTest, SystemKeysNeverReachTheGameAndSharedCodesHoldWhileEitherKeyIsDown)
+{
+    Uint16 const ALT = KMOD_LALT;
+    SDL_Event const ALT_DOWN = Press(SDLK_LALT, SDL_SCANCODE_LALT, ALT);
+    SDL_Event const ALT_UP = Release(SDLK_LALT, SDL_SCANCODE_LALT);
+    struct Step
+    {
+        char const* what;
+        std::vector<SDL_Event> events;
+        std::vector<int> pressedKeyCodes;
+    };
+    Step const STEPS[] = {
+        {"Alt alone", {ALT_DOWN}, {}},
+        {"Alt+J", {Press(SDLK_j, SDL_SCANCODE_J, ALT)}, {}},
+        {"Alt+SPACE", {Release(SDLK_j, SDL_SCANCODE_J, ALT), Press(SDLK_SPACE, SDL_SCANCODE_SPACE, ALT)}, {}},
+        {"Alt released", {Release(SDLK_SPACE, SDL_SCANCODE_SPACE, ALT), ALT_UP}, {}},
+        {"F10", {Press(SDLK_F10, SDL_SCANCODE_F10)}, {}},
+        {"J after Alt", {Release(SDLK_F10, SDL_SCANCODE_F10), Press(SDLK_j, SDL_SCANCODE_J)}, {'J'}},
+        {"Alt joins J", {ALT_DOWN, Repeat(SDLK_j, SDL_SCANCODE_J, ALT)}, {'J'}},
+        {"J let go under Alt", {Release(SDLK_j, SDL_SCANCODE_J, ALT)}, {}},
+        {"Alt+J again", {Press(SDLK_j, SDL_SCANCODE_J, ALT)}, {}},
+        {"J held on after Alt", {ALT_UP, Repeat(SDLK_j, SDL_SCANCODE_J)}, {}},
+        {"Russian T", {Release(SDLK_j, SDL_SCANCODE_J), Press(0x0435, SDL_SCANCODE_T)}, {'T'}},
+        {"French A", {Release(0x0435, SDL_SCANCODE_T), Press(SDLK_a, SDL_SCANCODE_Q)}, {'A'}},
+        {"both Shifts",
+         {Release(SDLK_a, SDL_SCANCODE_Q), Press(SDLK_LSHIFT, SDL_SCANCODE_LSHIFT, KMOD_LSHIFT),
+          Press(SDLK_RSHIFT, SDL_SCANCODE_RSHIFT, KMOD_SHIFT)},
+         {16}},
+        {"left Shift let go", {Release(SDLK_LSHIFT, SDL_SCANCODE_LSHIFT, KMOD_RSHIFT)}, {16}},
+        {"right Shift let go", {Release(SDLK_RSHIFT, SDL_SCANCODE_RSHIFT)}, {}},
+        {"right Ctrl, then left",
+         {Press(SDLK_RCTRL, SDL_SCANCODE_RCTRL, KMOD_RCTRL), Press(SDLK_LCTRL, SDL_SCANCODE_LCTRL, KMOD_CTRL),
+          Release(SDLK_RCTRL, SDL_SCANCODE_RCTRL, KMOD_LCTRL)},
+         {17}},
+        {"F11", {Release(SDLK_LCTRL, SDL_SCANCODE_LCTRL), Press(SDLK_F11, SDL_SCANCODE_F11)}, {}},
+        {"F11 back", {Release(SDLK_F11, SDL_SCANCODE_F11), Press(SDLK_F11, SDL_SCANCODE_F11)}, {}},
+        {"Alt+Enter",
+         {Release(SDLK_F11, SDL_SCANCODE_F11), ALT_DOWN, Press(SDLK_RETURN, SDL_SCANCODE_RETURN, ALT)},
+         {}},
+        {"Alt+Enter back",
+         {Release(SDLK_RETURN, SDL_SCANCODE_RETURN, ALT), Press(SDLK_RETURN, SDL_SCANCODE_RETURN, ALT)},
+         {}},
+        {"Enter after Alt",
+         {Release(SDLK_RETURN, SDL_SCANCODE_RETURN, ALT), ALT_UP, Press(SDLK_RETURN, SDL_SCANCODE_RETURN)},
+         {13}},
+    };
+    for (Step const& step : STEPS)
+    {
+        for (SDL_Event event : step.events)
+        {
+            ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+        }
+        RunMessagePump();
+        m_input.EndFrame();
+        std::vector<int> pressedKeyCodes;
+        for (int keyCode = 0; keyCode < NUM_KEYCODES; ++keyCode)
+        {
+            if (m_input.GetKeyState(static_cast<unsigned char>(keyCode)).IsPressed())
+            {
+                pressedKeyCodes.push_back(keyCode);
+            }
+        }
+        EXPECT_EQ(pressedKeyCodes, step.pressedKeyCodes) << step.what;
+    }
 }
