@@ -7,73 +7,75 @@
 
 namespace
 {
+using PacerClock = std::chrono::steady_clock;
+
 double GetPacerTimeSeconds()
 {
-    using Clock = std::chrono::steady_clock;
-    return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+    return std::chrono::duration<double>(PacerClock::now().time_since_epoch()).count();
 }
 
-double ReadRefreshPeriodSeconds()
+int ReadReportedRefreshRateHz()
 {
     SDL_Window* const window = SDL_GL_GetCurrentWindow();
     int const displayIndex = window != nullptr ? SDL_GetWindowDisplayIndex(window) : 0;
     SDL_DisplayMode displayMode = {};
-    if (SDL_GetCurrentDisplayMode(displayIndex < 0 ? 0 : displayIndex, &displayMode) != 0 ||
-        displayMode.refresh_rate <= 0)
+    if (SDL_GetCurrentDisplayMode(displayIndex < 0 ? 0 : displayIndex, &displayMode) != 0)
     {
-        return 1.0 / DEFAULT_REFRESH_RATE_HZ;
+        return 0;
     }
-    return 1.0 / static_cast<double>(displayMode.refresh_rate);
+    return displayMode.refresh_rate;
 }
 }  // namespace
 
-double ComputePacingWaitSeconds(double secondsSinceLastPresent, double refreshPeriodSeconds,
-                                bool isVsyncWorking)
+double ChooseRefreshPeriodSeconds(int reportedRefreshRateHz)
 {
-    if (isVsyncWorking || !(secondsSinceLastPresent < refreshPeriodSeconds))
-    {
-        return 0.0;
-    }
-    // A clock read before the last present (never expected) must not stretch the wait.
-    double const elapsedSeconds = secondsSinceLastPresent > 0.0 ? secondsSinceLastPresent : 0.0;
-    return refreshPeriodSeconds - elapsedSeconds;
+    bool const isBelievable = reportedRefreshRateHz >= MIN_BELIEVABLE_REFRESH_RATE_HZ &&
+                              reportedRefreshRateHz <= MAX_BELIEVABLE_REFRESH_RATE_HZ;
+    return 1.0 / static_cast<double>(isBelievable ? reportedRefreshRateHz : DEFAULT_REFRESH_RATE_HZ);
 }
 
-bool DidSwapWaitForDisplay(bool isSwapIntervalAccepted, double secondsSinceLastPresent,
-                           double refreshPeriodSeconds)
+FramePacer::FramePacer(bool isSwapIntervalAccepted, int reportedRefreshRateHz)
+    : m_isSwapIntervalAccepted(isSwapIntervalAccepted),
+      m_refreshPeriodSeconds(ChooseRefreshPeriodSeconds(reportedRefreshRateHz))
 {
-    return isSwapIntervalAccepted &&
-           secondsSinceLastPresent >= refreshPeriodSeconds * SWAP_EVIDENTLY_WAITED_FRACTION;
 }
 
 void FramePacer::Startup()
 {
-    m_isSwapIntervalAccepted = SDL_GL_GetCurrentContext() != nullptr && SDL_GL_SetSwapInterval(1) == 0;
-    m_hasSeenSwapNotWait = !m_isSwapIntervalAccepted;
-    m_refreshPeriodSeconds = ReadRefreshPeriodSeconds();
-    m_lastPresentSeconds = -1.0;
+    bool const isSwapIntervalAccepted =
+        SDL_GL_GetCurrentContext() != nullptr && SDL_GL_SetSwapInterval(1) == 0;
+    *this = FramePacer(isSwapIntervalAccepted, ReadReportedRefreshRateHz());
 }
 
 void FramePacer::WaitAfterPresent()
 {
-    double const nowSeconds = GetPacerTimeSeconds();
-    if (m_lastPresentSeconds >= 0.0)
+    double const presentSeconds = GetPacerTimeSeconds();
+    double const wakeUpSeconds = PlanWakeUp(presentSeconds);
+    if (wakeUpSeconds > presentSeconds)
     {
-        double const secondsSinceLastPresent = nowSeconds - m_lastPresentSeconds;
-        if (!DidSwapWaitForDisplay(m_isSwapIntervalAccepted, secondsSinceLastPresent, m_refreshPeriodSeconds))
-        {
-            m_hasSeenSwapNotWait = true;
-        }
-        double const waitSeconds =
-            ComputePacingWaitSeconds(secondsSinceLastPresent, m_refreshPeriodSeconds, !m_hasSeenSwapNotWait);
-        if (waitSeconds > 0.0)
-        {
-            std::this_thread::sleep_for(std::chrono::duration<double>(waitSeconds));
-            // The next period starts where this one was meant to end, so that an
-            // oversleep is not carried into the next frame's wait.
-            m_lastPresentSeconds += m_refreshPeriodSeconds;
-            return;
-        }
+        // To a point in time, not for a span: time lost between the clock read and
+        // the sleep call is not added on top.
+        std::this_thread::sleep_until(PacerClock::time_point(
+            std::chrono::duration_cast<PacerClock::duration>(std::chrono::duration<double>(wakeUpSeconds))));
+        NoteWokeUp(GetPacerTimeSeconds());
     }
-    m_lastPresentSeconds = nowSeconds;
+}
+
+double FramePacer::PlanWakeUp(double presentSeconds)
+{
+    double const frameSeconds = presentSeconds - m_lastWakeUpSeconds;
+    bool const didSwapWait =
+        m_isSwapIntervalAccepted && frameSeconds >= m_refreshPeriodSeconds * SWAP_EVIDENTLY_WAITED_FRACTION;
+    bool const isPastDeadline = !(presentSeconds < m_nextDeadlineSeconds);
+    if (!m_hasPresented || didSwapWait || isPastDeadline)
+    {
+        m_hasPresented = true;
+        m_nextDeadlineSeconds = presentSeconds + m_refreshPeriodSeconds;
+        m_lastWakeUpSeconds = presentSeconds;
+        return presentSeconds;
+    }
+    double const wakeUpSeconds = m_nextDeadlineSeconds;
+    m_nextDeadlineSeconds += m_refreshPeriodSeconds;
+    m_lastWakeUpSeconds = wakeUpSeconds;
+    return wakeUpSeconds;
 }
