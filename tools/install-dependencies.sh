@@ -10,6 +10,7 @@ PACKAGES=(
   libx11-dev libxtst-dev
   xvfb xauth x11-utils imagemagick xdotool
   valgrind time
+  openbox x11-xkb-utils
 )
 
 missing=()

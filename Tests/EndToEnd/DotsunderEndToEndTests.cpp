@@ -7,16 +7,20 @@
 #include "Engine/Platform/Window.hpp"
 #include "Game/Cursor.hpp"
 #include "Game/Dot.hpp"
+#include "Game/DotFont.hpp"
 #include "Game/Game.hpp"
 #include "Tests/EndToEnd/GameProcess.hpp"
+#include "Tests/EndToEnd/PrivateScreen.hpp"
 #include "Tests/EndToEnd/X11Session.hpp"
 
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <functional>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -52,6 +56,10 @@ bool IsBlack(Rgba8 const& color)
 bool IsRed(Rgba8 const& color)
 {
     return color.r >= 200 && color.g <= 60 && color.b <= 60;
+}
+bool IsRevealYellow(Rgba8 const& color)
+{
+    return color.r >= 250 && color.g >= 250 && color.b >= 100 && color.b <= 160;
 }
 
 // The client area is 4:3 like the world, so one scale maps both axes.
@@ -92,6 +100,17 @@ public:
             m_cells[CellIndex(dot->GetDrawnAABB2().GetCenter())] = WHITE;
         }
         m_cursorStart = game.m_cursor->m_position;
+        for (char const letter : {'J', 'T'})
+        {
+            m_letterCosts[letter - 'A'] = game.m_dotFont->GetGlyphDotCount(letter);
+        }
+        std::vector<Dot*> revealedT;
+        game.m_dotFont->SpawnLetterDots(revealedT, 'T', 1.f, game.m_letterSlots[0], Rgba8(), true);
+        for (Dot* dot : revealedT)
+        {
+            m_revealedTCentres.push_back(dot->GetDrawnAABB2().GetCenter());
+            delete dot;
+        }
         m_cursorHalfSize = game.m_cursor->m_size / 2.f;
         MarkAround(GetCursorBox(m_cursorStart), 2);
         for (Vec2 const& slot : game.m_letterSlots)
@@ -134,6 +153,25 @@ public:
         check(IsRed(SampleWorld(image, cursorCorner)), "the cursor's corner", cursorCorner);
         return differences.str();
     }
+
+    // Banked dots fill the bottom row from the left.
+    static int CountBankedDots(ScreenImage const& image)
+    {
+        int numBankedDots = 0;
+        while (numBankedDots < WORLD_WIDTH &&
+               !IsBlack(SampleWorld(image, Vec2(static_cast<float>(numBankedDots) + 0.5f, 0.5f))))
+        {
+            ++numBankedDots;
+        }
+        return numBankedDots;
+    }
+    // The answer TUTORIAL's first T, bought.
+    bool ShowsTheFirstTRevealed(ScreenImage const& image) const
+    {
+        return std::all_of(m_revealedTCentres.begin(), m_revealedTCentres.end(),
+                           [&](Vec2 const& centre) { return IsRevealYellow(SampleWorld(image, centre)); });
+    }
+    int GetLetterCost(char letter) const { return m_letterCosts[letter - 'A']; }
 
     AABB2 GetCursorBox(Vec2 const& centre) const
     {
@@ -179,21 +217,34 @@ private:
     std::vector<Cell> m_cells;
     std::vector<AABB2> m_dotHitBoxes;  // what the cursor breaks
     std::vector<Vec2> m_underlineCentres;
+    std::vector<Vec2> m_revealedTCentres;
+    int m_letterCosts[26] = {};
     float m_cursorHalfSize = 0.f;
 };
 
 class DotsunderEndToEnd : public ::testing::Test
 {
 protected:
+    // On the display named, or on $DISPLAY when that is null.
+    explicit DotsunderEndToEnd(char const* displayName = nullptr)
+        : m_x11(displayName), m_game(DOTSUNDER_EXECUTABLE, displayName)
+    {
+    }
+
     void SetUp() override
     {
         ASSERT_TRUE(m_x11.IsOpen()) << "no X display; run the tests through tools/with-display.sh";
         ASSERT_TRUE(m_game.IsRunning());
         ASSERT_TRUE(WaitFor([&]() { return (m_window = m_x11.FindViewableWindow("Dotsunder")) != 0; }))
             << "no window titled Dotsunder appeared";
-        m_clientRect = m_x11.GetClientRect(m_window);
         std::string differences;
-        ASSERT_TRUE(WaitFor([&]() { return (differences = m_puzzle.FindDifferences(Capture())).empty(); }))
+        // A window manager may still move the window into its frame.
+        ASSERT_TRUE(WaitFor(
+            [&]()
+            {
+                m_clientRect = m_x11.GetClientRect(m_window);
+                return (differences = m_puzzle.FindDifferences(Capture())).empty();
+            }))
             << "the first puzzle is not on screen:\n"
             << differences;
     }
@@ -239,6 +290,70 @@ protected:
             Vec2(std::round((origin.x + (mins.x + maxs.x + 1) * 0.5f) * unitsPerPixel),
                  std::round(WORLD_HEIGHT - (origin.y + (mins.y + maxs.y + 1) * 0.5f) * unitsPerPixel));
         return maxs.x >= 0;
+    }
+
+    // Presses the keys in order and lets go of them in reverse.
+    void PressChord(std::vector<unsigned long> const& keysyms) const
+    {
+        for (unsigned long const keysym : keysyms)
+        {
+            m_x11.SendKey(m_window, keysym, true);
+        }
+        for (auto keysym = keysyms.rbegin(); keysym != keysyms.rend(); ++keysym)
+        {
+            m_x11.SendKey(m_window, *keysym, false);
+        }
+    }
+
+    // Breaks the hint's dots, a cursor step to the right at a time, until more than
+    // minimumDots of them are banked; how many are. The cursor must be at its start.
+    int BankMoreDotsThan(int minimumDots)
+    {
+        Vec2 cursor = m_puzzle.m_cursorStart;
+        std::set<size_t> brokenDots;
+        Vec2 const STEPS[] = {Vec2(0.f, 8.f), Vec2(8.f, 0.f)};
+        while (static_cast<int>(brokenDots.size()) <= minimumDots)
+        {
+            std::vector<size_t> newDots;
+            for (size_t dotIndex : m_puzzle.GetDotsUnderCursor(cursor))
+            {
+                if (brokenDots.count(dotIndex) == 0)
+                {
+                    newDots.push_back(dotIndex);
+                }
+            }
+            if (!newDots.empty())
+            {
+                bool const isBroken = HoldKeyUntil(
+                    XK_space,
+                    [&]() { return !IsWhite(SampleWorld(Capture(), m_puzzle.m_dotCentres[newDots[0]])); });
+                EXPECT_TRUE(isBroken) << "SPACE broke nothing loose";
+                brokenDots.insert(newDots.begin(), newDots.end());
+            }
+            // Up to the hint's last line, then along it. The screen may still shake
+            // from the break, by 2 units at most: only a move of more than half a
+            // step is the step.
+            Vec2 const step = brokenDots.empty() ? STEPS[0] : STEPS[1];
+            Vec2 const before = cursor;
+            Vec2 seen;
+            auto hasMovedOverHalfAStep = [&]()
+            {
+                return FindCursorNear(before, seen) &&
+                       DotProduct2D(seen - before, step) > 0.5f * step.GetLengthSquared();
+            };
+            if (!HoldKeyUntil(step.x > 0.f ? XK_Right : XK_Up, hasMovedOverHalfAStep) ||
+                !WaitFor([&]() { return FindCursorNear(before, seen) && seen == before + step; }))
+            {
+                ADD_FAILURE() << "the cursor did not step from (" << before.x << ", " << before.y
+                              << "); seen at (" << seen.x << ", " << seen.y << ")";
+                return 0;
+            }
+            cursor = before + step;
+        }
+        int const numBrokenDots = static_cast<int>(brokenDots.size());
+        EXPECT_TRUE(WaitFor([&]() { return FirstPuzzle::CountBankedDots(Capture()) == numBrokenDots; }))
+            << "the bank did not take every broken dot";
+        return numBrokenDots;
     }
 
     void ExpectExitStatusZero()
@@ -311,5 +426,84 @@ TEST_F(DotsunderEndToEnd, ArrowsMoveTheCursorSpaceBreaksDotsIntoTheBankAndEscape
         << "no dot reached the bank";
 
     EXPECT_TRUE(HoldKeyUntil(XK_Escape, [&]() { return !m_x11.IsWindowAlive(m_window); }));
+    ExpectExitStatusZero();
+}
+
+namespace
+{
+// The game on a screen of its own, with openbox as window manager and the Russian
+// layout, on which no key types a Latin letter.
+class DotsunderOnItsOwnScreen : public PrivateScreen, public DotsunderEndToEnd
+{
+protected:
+    DotsunderOnItsOwnScreen()
+        : PrivateScreen("ru"), DotsunderEndToEnd(IsReady() ? GetDisplayName().c_str() : ":no-screen")
+    {
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(IsReady()) << GetFailure();
+        DotsunderEndToEnd::SetUp();
+    }
+};
+}  // namespace
+
+TEST_F(DotsunderOnItsOwnScreen, OnARussianLayoutTheKeyInTsPlaceBuysTheTAndAltWithAKeyBuysNothing)
+{
+    ASSERT_FALSE(m_x11.HasKeyFor(XK_t)) << "the layout still types Latin letters";
+    int const costOfT = m_puzzle.GetLetterCost('T');
+    int const numBankedDots = BankMoreDotsThan(std::max(costOfT, m_puzzle.GetLetterCost('J')));
+    ASSERT_GT(numBankedDots, 0);
+
+    // Alt with the key in J's place (a wrong letter), held over many frames.
+    m_x11.SendKey(m_window, XK_Alt_L, true);
+    m_x11.SendKey(m_window, XK_Cyrillic_o, true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    m_x11.SendKey(m_window, XK_Cyrillic_o, false);
+    m_x11.SendKey(m_window, XK_Alt_L, false);
+    EXPECT_EQ(FirstPuzzle::CountBankedDots(Capture()), numBankedDots) << "Alt+J paid for a guess";
+
+    EXPECT_TRUE(HoldKeyUntil(XK_Cyrillic_ie, [&]()
+                             { return FirstPuzzle::CountBankedDots(Capture()) == numBankedDots - costOfT; }))
+        << "the key in T's place bought nothing";
+    EXPECT_TRUE(WaitFor([&]() { return m_puzzle.ShowsTheFirstTRevealed(Capture()); }));
+}
+
+// The whole screen, the picture the largest centred 4:3 rectangle with black bars;
+// the same key again brings back the window as it was. Alt+F4 is the window
+// manager's, which asks the game to close.
+TEST_F(DotsunderOnItsOwnScreen, AltEnterAndF11ToggleLetterboxedFullscreenAndAltF4Closes)
+{
+    ScreenRect const windowed = m_clientRect;
+    ScreenRect const WHOLE_SCREEN{IntVec2(0, 0), IntVec2(1920, 1080)};
+    ScreenRect const PICTURE{IntVec2(240, 0), IntVec2(1440, 1080)};
+    ScreenRect const BARS[] = {{IntVec2(0, 0), IntVec2(240, 1080)}, {IntVec2(1680, 0), IntVec2(240, 1080)}};
+    auto isClientAt = [&](ScreenRect const& rect)
+    {
+        ScreenRect const client = m_x11.GetClientRect(m_window);
+        return client.topLeft == rect.topLeft && client.size == rect.size;
+    };
+    std::vector<unsigned long> const TOGGLES[] = {{XK_Alt_L, XK_Return}, {XK_F11}};
+    for (std::vector<unsigned long> const& toggle : TOGGLES)
+    {
+        SCOPED_TRACE(toggle.size() == 2 ? "Alt+Enter" : "F11");
+        PressChord(toggle);
+        ASSERT_TRUE(WaitFor([&]() { return isClientAt(WHOLE_SCREEN); })) << "not fullscreen";
+        std::string differences;
+        EXPECT_TRUE(WaitFor(
+            [&]() { return (differences = m_puzzle.FindDifferences(m_x11.Capture(PICTURE))).empty(); }))
+            << differences;
+        for (ScreenRect const& bar : BARS)
+        {
+            ScreenImage const image = m_x11.Capture(bar);
+            ASSERT_EQ(image.pixels.size(), static_cast<size_t>(bar.size.x * bar.size.y));
+            EXPECT_TRUE(std::all_of(image.pixels.begin(), image.pixels.end(), IsBlack))
+                << "a bar is not black";
+        }
+        PressChord(toggle);
+        EXPECT_TRUE(WaitFor([&]() { return isClientAt(windowed); }))
+            << "not back at the window's size and place";
+    }
+    PressChord({XK_Alt_L, XK_F4});
     ExpectExitStatusZero();
 }

@@ -8,7 +8,8 @@
 class GameProcess
 {
 public:
-    explicit GameProcess(char const* executablePath);
+    // On the display named (":N"), or on $DISPLAY when that is null.
+    explicit GameProcess(char const* executablePath, char const* displayName = nullptr);
     ~GameProcess();
     GameProcess(GameProcess const&) = delete;
     GameProcess& operator=(GameProcess const&) = delete;

@@ -17,7 +17,7 @@ int IgnoreXErrors(Display*, XErrorEvent*)
 }
 }  // namespace
 
-X11Session::X11Session() : m_display(XOpenDisplay(nullptr))
+X11Session::X11Session(char const* displayName) : m_display(XOpenDisplay(displayName))
 {
     XSetErrorHandler(IgnoreXErrors);
 }
@@ -139,4 +139,9 @@ void X11Session::RequestClose(unsigned long window) const
     event.xclient.data.l[0] = static_cast<long>(XInternAtom(m_display, "WM_DELETE_WINDOW", False));
     XSendEvent(m_display, window, False, NoEventMask, &event);
     XFlush(m_display);
+}
+
+bool X11Session::HasKeyFor(unsigned long keysym) const
+{
+    return XKeysymToKeycode(m_display, keysym) != 0;
 }

@@ -27,7 +27,7 @@ struct ScreenRect  // screen pixels, y down
 class X11Session
 {
 public:
-    X11Session();  // opens $DISPLAY; IsOpen tells whether that worked
+    explicit X11Session(char const* displayName = nullptr);  // null: $DISPLAY; IsOpen tells whether it opened
     ~X11Session();
     X11Session(X11Session const&) = delete;
     X11Session& operator=(X11Session const&) = delete;
@@ -41,6 +41,7 @@ public:
     void SendKey(unsigned long window, unsigned long keysym,
                  bool isPressed) const;             // focuses the window first
     void RequestClose(unsigned long window) const;  // what a click on the close box sends
+    bool HasKeyFor(unsigned long keysym) const;     // whether the current layout types it
 
 private:
     unsigned long FindViewableWindowBelow(unsigned long parent, std::string const& title) const;
