@@ -153,42 +153,25 @@ TEST(TranslateSDLKeyToKeyCode, FollowsTheLayoutForLatinLettersAndDigitsAndElseTh
         int firstKeyCode;
     };
     int const UNKNOWN = SDL_SCANCODE_UNKNOWN;
+    // US; French AZERTY (A and Q swapped, the digit row typing & é " ' ( - è _ ç à,
+    // M in the place of ;); Russian, Greek and Hebrew letters in the place of T.
     Case const CASES[] = {
-        {SDLK_a, SDL_SCANCODE_A, 26, 65},
-        {SDLK_1, SDL_SCANCODE_1, 9, 49},
-        {SDLK_0, SDL_SCANCODE_0, 1, 48},
-        {SDLK_a, SDL_SCANCODE_Q, 1, 65},          // French AZERTY: the key that types A
-        {SDLK_q, SDL_SCANCODE_A, 1, 81},          // ... and the one that types Q
-        {SDLK_AMPERSAND, SDL_SCANCODE_1, 1, 49},  // its digit row types & é " ' ( - è _ ç à
-        {SDLK_MINUS, SDL_SCANCODE_6, 1, 54},
-        {0xE0, SDL_SCANCODE_0, 1, 48},
-        {SDLK_COMMA, SDL_SCANCODE_M, 1, 188},  // punctuation follows the layout
-        {0x0435, SDL_SCANCODE_T, 1, 84},       // Russian: the key in T's place types Cyrillic ie
-        {0x0436, SDL_SCANCODE_SEMICOLON, 1, 186},
-        {0x03C4, SDL_SCANCODE_T, 1, 84},  // Greek tau
-        {0x05D0, SDL_SCANCODE_T, 1, 84},  // Hebrew alef
-        {0x00DF, SDL_SCANCODE_MINUS, 1, 189},
-        {SDLK_ESCAPE, UNKNOWN, 1, 27},
-        {SDLK_SPACE, UNKNOWN, 1, 32},
-        {SDLK_LEFT, UNKNOWN, 1, 37},
-        {SDLK_UP, UNKNOWN, 1, 38},
-        {SDLK_RIGHT, UNKNOWN, 1, 39},
-        {SDLK_DOWN, UNKNOWN, 1, 40},
-        {SDLK_F1, UNKNOWN, 12, 112},
-        {SDLK_RETURN, UNKNOWN, 1, 13},
-        {SDLK_KP_ENTER, UNKNOWN, 1, 13},
-        {SDLK_TAB, UNKNOWN, 1, 9},
-        {SDLK_BACKSPACE, UNKNOWN, 1, 8},
-        {SDLK_LSHIFT, UNKNOWN, 1, 16},
-        {SDLK_RSHIFT, UNKNOWN, 1, 16},
-        {SDLK_LCTRL, UNKNOWN, 1, 17},
-        {SDLK_RCTRL, UNKNOWN, 1, 17},
-        {SDLK_LALT, UNKNOWN, 1, 18},
-        {SDLK_RALT, UNKNOWN, 1, 18},
-        {SDLK_F13, UNKNOWN, 1, 0},
-        {SDLK_MODE, SDL_SCANCODE_RALT, 1, 0},  // AltGr is no Alt
-        {0x0435, UNKNOWN, 1, 0},
-        {SDLK_UNKNOWN, UNKNOWN, 1, 0},
+        {SDLK_a, SDL_SCANCODE_A, 26, 65},     {SDLK_1, SDL_SCANCODE_1, 9, 49},
+        {SDLK_0, SDL_SCANCODE_0, 1, 48},      {SDLK_a, SDL_SCANCODE_Q, 1, 65},
+        {SDLK_q, SDL_SCANCODE_A, 1, 81},      {SDLK_AMPERSAND, SDL_SCANCODE_1, 1, 49},
+        {SDLK_MINUS, SDL_SCANCODE_6, 1, 54},  {0xE0, SDL_SCANCODE_0, 1, 48},
+        {SDLK_COMMA, SDL_SCANCODE_M, 1, 188}, {SDLK_m, SDL_SCANCODE_SEMICOLON, 1, 77},
+        {0x0435, SDL_SCANCODE_T, 1, 84},      {0x03C4, SDL_SCANCODE_T, 1, 84},
+        {0x05D0, SDL_SCANCODE_T, 1, 84},      {0x0436, SDL_SCANCODE_SEMICOLON, 1, 186},
+        {SDLK_ESCAPE, UNKNOWN, 1, 27},        {SDLK_SPACE, UNKNOWN, 1, 32},
+        {SDLK_LEFT, UNKNOWN, 1, 37},          {SDLK_UP, UNKNOWN, 1, 38},
+        {SDLK_RIGHT, UNKNOWN, 1, 39},         {SDLK_DOWN, UNKNOWN, 1, 40},
+        {SDLK_F1, UNKNOWN, 12, 112},          {SDLK_RETURN, UNKNOWN, 1, 13},
+        {SDLK_KP_ENTER, UNKNOWN, 1, 13},      {SDLK_LSHIFT, UNKNOWN, 1, 16},
+        {SDLK_RSHIFT, UNKNOWN, 1, 16},        {SDLK_LCTRL, UNKNOWN, 1, 17},
+        {SDLK_RCTRL, UNKNOWN, 1, 17},         {SDLK_LALT, UNKNOWN, 1, 18},
+        {SDLK_RALT, UNKNOWN, 1, 18},          {SDLK_F13, UNKNOWN, 1, 0},
+        {SDLK_MODE, SDL_SCANCODE_RALT, 1, 0}, {0x0435, UNKNOWN, 1, 0},
     };
     for (Case const& c : CASES)
     {
