@@ -6,15 +6,11 @@
 #include <csignal>
 #include <cstdlib>
 
-GameProcess::GameProcess(char const* executablePath, char const* displayName) : m_processId(fork())
+GameProcess::GameProcess(char const* executablePath) : m_processId(fork())
 {
     if (m_processId == 0)
     {
         setenv("ENGINE_NO_DIALOGS", "1", 1);
-        if (displayName != nullptr)
-        {
-            setenv("DISPLAY", displayName, 1);
-        }
         execl(executablePath, executablePath, static_cast<char*>(nullptr));
         _exit(127);
     }

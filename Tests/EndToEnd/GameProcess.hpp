@@ -8,8 +8,7 @@
 class GameProcess
 {
 public:
-    // On the display named (":N"), or on $DISPLAY when that is null.
-    explicit GameProcess(char const* executablePath, char const* displayName = nullptr);
+    explicit GameProcess(char const* executablePath);
     ~GameProcess();
     GameProcess(GameProcess const&) = delete;
     GameProcess& operator=(GameProcess const&) = delete;

@@ -27,7 +27,7 @@ struct ScreenRect  // screen pixels, y down
 class X11Session
 {
 public:
-    explicit X11Session(char const* displayName = nullptr);  // null: $DISPLAY; IsOpen tells whether it opened
+    X11Session();  // opens $DISPLAY; IsOpen tells whether that worked
     ~X11Session();
     X11Session(X11Session const&) = delete;
     X11Session& operator=(X11Session const&) = delete;
