@@ -123,11 +123,14 @@ void HandleWindowEvent(SDL_WindowEvent const& windowEvent)
     {
         RequestQuit();
     }
-    else if (windowEvent.event == SDL_WINDOWEVENT_FOCUS_LOST && g_theInput != nullptr)
+    else if (windowEvent.event == SDL_WINDOWEVENT_FOCUS_LOST)
     {
         // Key-ups for keys let go in another window never reach us.
-        g_theInput->ReleaseAllKeys();
         ForgetHeldKeys();
+        if (g_theInput != nullptr)
+        {
+            g_theInput->ReleaseAllKeys();
+        }
     }
 }
 

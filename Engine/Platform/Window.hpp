@@ -31,7 +31,9 @@ void DestroyOSWindow();
 
 // Drains every waiting event and returns at once when none is left; never waits.
 // Close requests go to the quit callback, keys to g_theInput (dropped while it is
-// null); losing focus releases every held key.
+// null) as TranslateSDLKeyToKeyCode gives them, except the system keys (F10, Alt,
+// any key pressed while Alt is held) and the window's own: Alt+Enter and F11 toggle
+// borderless fullscreen on the window's display. Losing focus releases every key.
 void RunMessagePump();
 // Presents the frame just drawn; nothing when there is no window.
 void SwapOSWindowBuffers();
