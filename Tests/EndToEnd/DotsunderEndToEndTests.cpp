@@ -27,6 +27,7 @@ namespace
 {
 constexpr int WORLD_WIDTH = 256;
 constexpr int WORLD_HEIGHT = 192;
+constexpr float CURSOR_STEP = 8.f;  // world units an arrow press moves the cursor: half its size
 // Generous for a sanitizer build on a loaded machine; nothing waits this long when the game works.
 constexpr double TIMEOUT_SECONDS = 30.0;
 
@@ -90,6 +91,10 @@ public:
         Game const game;
         for (Dot const* dot : game.m_textDots)
         {
+            if (std::abs(dot->GetAABB2().GetCenter().x - game.m_cursor->m_position.x) < game.m_cursor->m_size)
+            {
+                m_hintTopY = std::max(m_hintTopY, dot->GetAABB2().maxs.y);
+            }
             m_dotHitBoxes.push_back(dot->GetAABB2());
             m_dotCentres.push_back(dot->GetDrawnAABB2().GetCenter());
             MarkAround(dot->GetDrawnAABB2(), 1);
@@ -191,6 +196,7 @@ public:
     }
 
     Vec2 m_cursorStart;
+    float m_hintTopY = 0.f;          // above every hint dot
     std::vector<Vec2> m_dotCentres;  // where each dot is drawn
 
 private:
@@ -255,11 +261,16 @@ protected:
     }
 
     // The cursor's centre from the box its red corners span, looking only near
-    // where it was: a small capture is far quicker than an arrow's repeat delay.
+    // where it was (a small capture is quick), on the grid of its steps from the
+    // start: a shake, and the offset the last shake leaves behind, move the picture
+    // by 2 units at most.
     bool FindCursorNear(Vec2 const& lastCentre, Vec2& outCentre) const
     {
-        IntVec2 const topLeft = WorldToPixel(m_clientRect.size, lastCentre + Vec2(-24.f, 24.f));
-        IntVec2 const bottomRight = WorldToPixel(m_clientRect.size, lastCentre + Vec2(24.f, -24.f));
+        float const SEARCH_UNITS = 40.f;  // up to four steps away: a held arrow may repeat
+        IntVec2 const topLeft =
+            WorldToPixel(m_clientRect.size, lastCentre + Vec2(-SEARCH_UNITS, SEARCH_UNITS));
+        IntVec2 const bottomRight =
+            WorldToPixel(m_clientRect.size, lastCentre + Vec2(SEARCH_UNITS, -SEARCH_UNITS));
         IntVec2 const origin(std::max(topLeft.x, 0), std::max(topLeft.y, 0));
         IntVec2 const end(std::min(bottomRight.x, m_clientRect.size.x),
                           std::min(bottomRight.y, m_clientRect.size.y));
@@ -278,11 +289,29 @@ protected:
             }
         }
         float const unitsPerPixel = static_cast<float>(WORLD_WIDTH) / static_cast<float>(m_clientRect.size.x);
-        // Centres lie on whole units; rounding removes the antialiasing of the corner lines.
-        outCentre =
-            Vec2(std::round((origin.x + (mins.x + maxs.x + 1) * 0.5f) * unitsPerPixel),
-                 std::round(WORLD_HEIGHT - (origin.y + (mins.y + maxs.y + 1) * 0.5f) * unitsPerPixel));
+        Vec2 const seenCentre((origin.x + (mins.x + maxs.x + 1) * 0.5f) * unitsPerPixel,
+                              WORLD_HEIGHT - (origin.y + (mins.y + maxs.y + 1) * 0.5f) * unitsPerPixel);
+        Vec2 const stepsFromStart = (seenCentre - m_puzzle.m_cursorStart) / CURSOR_STEP;
+        outCentre = m_puzzle.m_cursorStart +
+                    Vec2(std::round(stepsFromStart.x), std::round(stepsFromStart.y)) * CURSOR_STEP;
         return maxs.x >= 0;
+    }
+
+    // F4 flips the dot count display (green, left of the hint): once the flip shows,
+    // the game has handled every key event sent before it.
+    bool WaitForGameToCatchUp() const
+    {
+        IntVec2 const topLeft = WorldToPixel(m_clientRect.size, Vec2(14.f, 156.f));
+        IntVec2 const size = WorldToPixel(m_clientRect.size, Vec2(70.f, 140.f)) - topLeft;
+        auto isDotCountShown = [&]()
+        {
+            ScreenImage const image = m_x11.Capture(ScreenRect{m_clientRect.topLeft + topLeft, size});
+            return std::any_of(image.pixels.begin(), image.pixels.end(),
+                               [](Rgba8 const& color)
+                               { return color.g >= 200 && color.r <= 60 && color.b <= 60; });
+        };
+        bool const wasDotCountShown = isDotCountShown();
+        return HoldKeyUntil(XK_F4, [&]() { return isDotCountShown() != wasDotCountShown; });
     }
 
     // Presses the keys in order and lets go of them in reverse.
@@ -304,7 +333,7 @@ protected:
     {
         Vec2 cursor = m_puzzle.m_cursorStart;
         std::set<size_t> brokenDots;
-        Vec2 const STEPS[] = {Vec2(0.f, 8.f), Vec2(8.f, 0.f)};
+        Vec2 const STEPS[] = {Vec2(0.f, CURSOR_STEP), Vec2(CURSOR_STEP, 0.f)};
         while (static_cast<int>(brokenDots.size()) <= minimumDots)
         {
             std::vector<size_t> newDots;
@@ -323,25 +352,28 @@ protected:
                 EXPECT_TRUE(isBroken) << "SPACE broke nothing loose";
                 brokenDots.insert(newDots.begin(), newDots.end());
             }
-            // Up to the hint's last line, then along it. The screen may still shake
-            // from the break, by 2 units at most: only a move of more than half a
-            // step is the step.
-            Vec2 const step = brokenDots.empty() ? STEPS[0] : STEPS[1];
+            // Up to the hint (down again if a repeat took it past), then along it. A
+            // loaded machine may hold the key into its repeat, so once the game has
+            // caught up the cursor goes on from wherever whole steps took it.
+            Vec2 const step =
+                !brokenDots.empty() ? STEPS[1] : (cursor.y > m_puzzle.m_hintTopY ? -STEPS[0] : STEPS[0]);
             Vec2 const before = cursor;
-            Vec2 seen;
-            auto hasMovedOverHalfAStep = [&]()
+            auto hasStepped = [&]()
             {
-                return FindCursorNear(before, seen) &&
-                       DotProduct2D(seen - before, step) > 0.5f * step.GetLengthSquared();
+                if (!FindCursorNear(before, cursor))
+                {
+                    return false;
+                }
+                Vec2 const moved = cursor - before;
+                return DotProduct2D(moved, step) > 0.f && moved.x * moved.y == 0.f;
             };
-            if (!HoldKeyUntil(step.x > 0.f ? XK_Right : XK_Up, hasMovedOverHalfAStep) ||
-                !WaitFor([&]() { return FindCursorNear(before, seen) && seen == before + step; }))
+            if (!HoldKeyUntil(step.x > 0.f ? XK_Right : (step.y > 0.f ? XK_Up : XK_Down), hasStepped) ||
+                !WaitForGameToCatchUp() || !hasStepped())
             {
                 ADD_FAILURE() << "the cursor did not step from (" << before.x << ", " << before.y
-                              << "); seen at (" << seen.x << ", " << seen.y << ")";
+                              << "); seen at (" << cursor.x << ", " << cursor.y << ")";
                 return 0;
             }
-            cursor = before + step;
         }
         int const numBrokenDots = static_cast<int>(brokenDots.size());
         EXPECT_TRUE(WaitFor([&]() { return FirstPuzzle::CountBankedDots(Capture()) == numBrokenDots; }))
