@@ -2,6 +2,12 @@
 
 #include <SDL.h>
 
+#if defined(_WIN32)
+#define WIN32_LEAN_AND_MEAN
+#define NOGDI  // its ERROR macro would replace MessageBoxIcon::ERROR
+#include <windows.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -149,6 +155,9 @@ bool IsTracerPidNonZero(std::string const& processStatusText)
 
 bool IsDebuggerPresentNow()
 {
+#if defined(_WIN32)
+    return IsDebuggerPresent() == TRUE;
+#else
     std::ifstream statusFile("/proc/self/status");
     if (!statusFile)
     {
@@ -157,14 +166,19 @@ bool IsDebuggerPresentNow()
     std::ostringstream statusText;
     statusText << statusFile.rdbuf();
     return IsTracerPidNonZero(statusText.str());
+#endif
 }
 
 void WriteToDebuggerChannel(char const* text)
 {
     if (text)
     {
+#if defined(_WIN32)
+        OutputDebugStringA(text);
+#else
         std::fputs(text, stderr);
         std::fflush(stderr);
+#endif
     }
 }
 

@@ -36,12 +36,15 @@ std::optional<DialogAnswer> ShowPlatformMessageBox(char const* title, char const
                                                    MessageSeverity severity, DialogButtons buttons);
 void ShowMouseCursor(bool isVisible);  // no effect before the video subsystem is up
 
-bool IsDebuggerPresentNow();  // asks the system on every call
+// Asks the system on every call: IsDebuggerPresent on Windows, the tracer in
+// /proc/self/status on Linux.
+bool IsDebuggerPresentNow();
 // True when the "TracerPid:" line of a /proc/<pid>/status text names a process.
 bool IsTracerPidNonZero(std::string const& processStatusText);
 
-void WriteToDebuggerChannel(char const* text);  // standard error stands in for the debugger's window
-void BreakIntoDebugger();                       // a trap here; returns when the debugger resumes
+// OutputDebugStringA on Windows; standard error stands in for the debugger's window elsewhere.
+void WriteToDebuggerChannel(char const* text);
+void BreakIntoDebugger();  // a trap here; returns when the debugger resumes
 
 // Flushes standard output and standard error first, so that a report reaches a pipe.
 [[noreturn]] void EndProcess(int exitCode);

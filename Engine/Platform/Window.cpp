@@ -29,10 +29,12 @@ constexpr float LARGEST_DESKTOP_PIXELS = 1.0e8f;  // keeps every truncation insi
 
 // Debian's SDL falls back to its offscreen driver when no display answers, which
 // would run the game invisibly. Only an explicit SDL_VIDEODRIVER (which outranks
-// this hint) may choose a headless driver.
+// this hint) may choose a headless driver. Windows has its one driver.
 void StartVideo()
 {
+#if defined(__linux__)
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
+#endif
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     {
         ERROR_AND_DIE(
