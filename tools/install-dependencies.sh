@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every build and test dependency from Debian packages. Safe to run again:
-# when everything is present it only checks and returns.
+# when everything is present it only checks and returns. With the argument
+# "windows" it also installs what the Windows build needs (tools/build-windows.sh).
 set -euo pipefail
 
 PACKAGES=(
@@ -12,6 +13,15 @@ PACKAGES=(
   valgrind time
   openbox x11-xkb-utils
 )
+# The cross compiler, Wine to run the result, and what fetches and unpacks
+# Debian's SDL2 source package; GoogleTest's sources come with googletest.
+WINDOWS_PACKAGES=(
+  gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+  wine wine64 dpkg-dev
+)
+if [ "${1:-}" = "windows" ]; then
+  PACKAGES+=("${WINDOWS_PACKAGES[@]}")
+fi
 
 missing=()
 for package in "${PACKAGES[@]}"; do
@@ -35,5 +45,5 @@ else
 fi
 
 export DEBIAN_FRONTEND=noninteractive
-"${SUDO[@]}" apt-get update -qq
-"${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+"${SUDO[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+"${SUDO[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}" </dev/null
