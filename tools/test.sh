@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the debug build, then the
-# build with address and undefined-behaviour sanitizers (the soak included), then
-# the determinism check across the debug, release and sanitizer builds and the
-# leak check under valgrind. Pass preset names to run only those presets' tests
-# (for example: tools/test.sh debug).
+# build with address and undefined-behaviour sanitizers (the soak included), the
+# Windows build under Wine, then the determinism check across the debug, release
+# and sanitizer builds and the leak check under valgrind. Pass preset names to run
+# only those presets' tests (for example: tools/test.sh debug).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,12 +11,19 @@ tools/install-dependencies.sh
 
 presets=("$@")
 full_run=false
-[ ${#presets[@]} -gt 0 ] || { presets=(debug asan); full_run=true; }
+[ ${#presets[@]} -gt 0 ] || { presets=(debug asan windows); full_run=true; }
 
 for preset in "${presets[@]}"; do
   echo "=== ${preset} ==="
-  cmake --preset "${preset}" >/dev/null
-  cmake --build --preset "${preset}"
+  if [ "${preset}" = windows ]; then
+    # The Linux end-to-end program plays the Windows game under Wine, from outside.
+    cmake --preset debug >/dev/null
+    cmake --build --preset debug --target EndToEndTests
+    DOTSUNDER_HOST_END_TO_END_TESTS="$(pwd)/build/debug/Tests/EndToEndTests" tools/build-windows.sh
+  else
+    cmake --preset "${preset}" >/dev/null
+    cmake --build --preset "${preset}"
+  fi
   tools/with-display.sh ctest --preset "${preset}"
 done
 
