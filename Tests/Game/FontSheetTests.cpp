@@ -64,7 +64,7 @@ TEST(FontSheet, ALineOfTextReadsBackAsTheLitPixelsOfTheGameGlyphs)
             Rgba8 const& actual = frame[static_cast<size_t>(y * VIEW_WIDTH + x)];
             if (actual != (isLit ? tint : background) && ++numWrongPixels <= 5)
             {
-                ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << DescribeColor(actual);
+                ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << actual.GetAsString();
             }
         }
     }

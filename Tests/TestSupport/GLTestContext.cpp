@@ -68,8 +68,8 @@ bool KeepVideoSubsystemForTheProcess()
         if (std::abs(difference) > tolerance)
         {
             return ::testing::AssertionFailure()
-                   << "pixel (" << x << ", " << y << ") is " << DescribeColor(actual) << ", expected "
-                   << DescribeColor(expected);
+                   << "pixel (" << x << ", " << y << ") is " << actual.GetAsString() << ", expected "
+                   << expected.GetAsString();
         }
     }
     return ::testing::AssertionSuccess();

@@ -38,9 +38,3 @@ private:
 // when the last X display closes; leaks it keeps for the process would then be
 // reported from an unknown module that no suppression can name.
 bool KeepVideoSubsystemForTheProcess();
-
-// Formats a colour for failure messages: "(r, g, b, a)".
-inline std::string DescribeColor(Rgba8 const& color)
-{
-    return color.GetAsString();
-}
