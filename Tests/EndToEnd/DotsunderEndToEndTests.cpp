@@ -5,10 +5,7 @@
 #include "Engine/Math/AABB2.hpp"
 #include "Engine/Math/MathUtils.hpp"
 #include "Engine/Platform/Window.hpp"
-#include "Game/Cursor.hpp"
-#include "Game/Dot.hpp"
-#include "Game/DotFont.hpp"
-#include "Game/Game.hpp"
+#include "Tests/EndToEnd/FirstPuzzle.hpp"
 #include "Tests/EndToEnd/GameProcess.hpp"
 #include "Tests/EndToEnd/X11Session.hpp"
 
@@ -17,17 +14,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <functional>
 #include <set>
-#include <sstream>
 #include <thread>
 
 namespace
 {
-constexpr int WORLD_WIDTH = 256;
-constexpr int WORLD_HEIGHT = 192;
-constexpr float CURSOR_STEP = 8.f;  // world units an arrow press moves the cursor: half its size
 // Generous for a sanitizer build on a loaded machine; nothing waits this long when the game works.
 constexpr double TIMEOUT_SECONDS = 30.0;
 
@@ -44,193 +36,6 @@ bool WaitFor(std::function<bool()> const& condition)
     }
     return true;
 }
-
-bool IsWhite(Rgba8 const& color)
-{
-    return color.r >= 250 && color.g >= 250 && color.b >= 250;
-}
-bool IsBlack(Rgba8 const& color)
-{
-    return color.r <= 5 && color.g <= 5 && color.b <= 5;
-}
-bool IsRed(Rgba8 const& color)
-{
-    return color.r >= 200 && color.g <= 60 && color.b <= 60;
-}
-bool IsRevealYellow(Rgba8 const& color)
-{
-    return color.r >= 250 && color.g >= 250 && color.b >= 100 && color.b <= 160;
-}
-
-// The client area is 4:3 like the world, so one scale maps both axes.
-IntVec2 WorldToPixel(IntVec2 const& clientSize, Vec2 const& world)
-{
-    float const pixelsPerUnit = static_cast<float>(clientSize.x) / WORLD_WIDTH;
-    return IntVec2(static_cast<int>(std::floor(world.x * pixelsPerUnit)),
-                   static_cast<int>(std::floor((WORLD_HEIGHT - world.y) * pixelsPerUnit)));
-}
-
-Rgba8 SampleWorld(ScreenImage const& image, Vec2 const& world)
-{
-    return image.GetPixel(WorldToPixel(image.size, world));
-}
-
-// What puzzle 1 must look like, cell by world cell, as a Game in this process lays it out.
-class FirstPuzzle
-{
-public:
-    enum Cell : unsigned char
-    {
-        BLACK,
-        WHITE,
-        ANYTHING  // next to an edge, where antialiasing may light a cell partly
-    };
-
-    FirstPuzzle() : m_cells(WORLD_WIDTH * WORLD_HEIGHT, BLACK)
-    {
-        Game const game;
-        for (Dot const* dot : game.m_textDots)
-        {
-            if (std::abs(dot->GetAABB2().GetCenter().x - game.m_cursor->m_position.x) < game.m_cursor->m_size)
-            {
-                m_hintTopY = std::max(m_hintTopY, dot->GetAABB2().maxs.y);
-            }
-            m_dotHitBoxes.push_back(dot->GetAABB2());
-            m_dotCentres.push_back(dot->GetDrawnAABB2().GetCenter());
-            MarkAround(dot->GetDrawnAABB2(), 1);
-        }
-        for (Dot const* dot : game.m_textDots)
-        {
-            m_cells[CellIndex(dot->GetDrawnAABB2().GetCenter())] = WHITE;
-        }
-        m_cursorStart = game.m_cursor->m_position;
-        for (char const letter : {'J', 'T'})
-        {
-            m_letterCosts[letter - 'A'] = game.m_dotFont->GetGlyphDotCount(letter);
-        }
-        std::vector<Dot*> revealedT;
-        game.m_dotFont->SpawnLetterDots(revealedT, 'T', 1.f, game.m_letterSlots[0], Rgba8(), true);
-        for (Dot* dot : revealedT)
-        {
-            m_revealedTCentres.push_back(dot->GetDrawnAABB2().GetCenter());
-            delete dot;
-        }
-        m_cursorHalfSize = game.m_cursor->m_size / 2.f;
-        MarkAround(GetCursorBox(m_cursorStart), 2);
-        for (Vec2 const& slot : game.m_letterSlots)
-        {
-            Vec2 const underlineStart = slot + Vec2(2.5f, 0.f);
-            m_underlineCentres.push_back(underlineStart + Vec2(4.f, 0.f));
-            MarkAround(AABB2(underlineStart, underlineStart + Vec2(8.f, 0.f)), 2);
-        }
-    }
-
-    // Empty when the image shows the puzzle dot for dot; otherwise the first differences.
-    std::string FindDifferences(ScreenImage const& image) const
-    {
-        std::ostringstream differences;
-        int numDifferences = 0;
-        auto check = [&](bool isRight, char const* what, Vec2 const& world)
-        {
-            if (!isRight && ++numDifferences <= 5)
-            {
-                Rgba8 const seen = SampleWorld(image, world);
-                differences << what << " at (" << world.x << ", " << world.y << ") is " << +seen.r << ","
-                            << +seen.g << "," << +seen.b << "\n";
-            }
-        };
-        for (int y = 0; y < WORLD_HEIGHT; ++y)
-        {
-            for (int x = 0; x < WORLD_WIDTH; ++x)
-            {
-                Vec2 const centre(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f);
-                Cell const expected = m_cells[CellIndex(centre)];
-                check(expected != WHITE || IsWhite(SampleWorld(image, centre)), "a hint dot", centre);
-                check(expected != BLACK || IsBlack(SampleWorld(image, centre)), "the background", centre);
-            }
-        }
-        for (Vec2 const& underlineCentre : m_underlineCentres)
-        {
-            check(IsWhite(SampleWorld(image, underlineCentre)), "an underline", underlineCentre);
-        }
-        Vec2 const cursorCorner = GetCursorBox(m_cursorStart).mins + Vec2(1.f, 0.f);
-        check(IsRed(SampleWorld(image, cursorCorner)), "the cursor's corner", cursorCorner);
-        return differences.str();
-    }
-
-    // Banked dots fill the bottom row from the left. The picture may be panned by
-    // the offset the last shake left (picturePan, up to 2 units left and down), so
-    // the count comes from the last lit cell of the row as it is seen.
-    static int CountBankedDots(ScreenImage const& image, Vec2 const& picturePan)
-    {
-        float const rowY = std::max(0.5f + picturePan.y, 0.05f);
-        int lastLitCell = -1;
-        for (int cell = 0; cell < WORLD_WIDTH; ++cell)
-        {
-            if (!IsBlack(SampleWorld(image, Vec2(static_cast<float>(cell) + 0.5f, rowY))))
-            {
-                lastLitCell = cell;
-            }
-        }
-        return lastLitCell < 0 ? 0 : static_cast<int>(std::floor(lastLitCell + 0.5f - picturePan.x)) + 1;
-    }
-    // The answer TUTORIAL's first T, bought.
-    bool ShowsTheFirstTRevealed(ScreenImage const& image) const
-    {
-        return std::all_of(m_revealedTCentres.begin(), m_revealedTCentres.end(),
-                           [&](Vec2 const& centre) { return IsRevealYellow(SampleWorld(image, centre)); });
-    }
-    int GetLetterCost(char letter) const { return m_letterCosts[letter - 'A']; }
-
-    AABB2 GetCursorBox(Vec2 const& centre) const
-    {
-        return AABB2(centre - Vec2(m_cursorHalfSize, m_cursorHalfSize),
-                     centre + Vec2(m_cursorHalfSize, m_cursorHalfSize));
-    }
-    std::vector<size_t> GetDotsUnderCursor(Vec2 const& cursorCentre) const
-    {
-        std::vector<size_t> dotIndexes;
-        for (size_t dotIndex = 0; dotIndex < m_dotHitBoxes.size(); ++dotIndex)
-        {
-            if (DoAABBsOverlap(m_dotHitBoxes[dotIndex], GetCursorBox(cursorCentre)))
-            {
-                dotIndexes.push_back(dotIndex);
-            }
-        }
-        return dotIndexes;
-    }
-
-    Vec2 m_cursorStart;
-    float m_hintTopY = 0.f;          // above every hint dot
-    std::vector<Vec2> m_dotCentres;  // where each dot is drawn
-
-private:
-    static size_t CellIndex(Vec2 const& world)
-    {
-        return static_cast<size_t>(static_cast<int>(world.y) * WORLD_WIDTH + static_cast<int>(world.x));
-    }
-    void MarkAround(AABB2 const& box, int margin)
-    {
-        for (int y = static_cast<int>(box.mins.y) - margin; y <= static_cast<int>(box.maxs.y) + margin; ++y)
-        {
-            for (int x = static_cast<int>(box.mins.x) - margin; x <= static_cast<int>(box.maxs.x) + margin;
-                 ++x)
-            {
-                if (x >= 0 && y >= 0 && x < WORLD_WIDTH && y < WORLD_HEIGHT)
-                {
-                    m_cells[static_cast<size_t>(y * WORLD_WIDTH + x)] = ANYTHING;
-                }
-            }
-        }
-    }
-
-    std::vector<Cell> m_cells;
-    std::vector<AABB2> m_dotHitBoxes;  // what the cursor breaks
-    std::vector<Vec2> m_underlineCentres;
-    std::vector<Vec2> m_revealedTCentres;
-    int m_letterCosts[26] = {};
-    float m_cursorHalfSize = 0.f;
-};
 
 class DotsunderEndToEnd : public ::testing::Test
 {
@@ -265,10 +70,8 @@ protected:
         return isSeen;
     }
 
-    // The cursor's centre from the box its red corners span, looking only near
-    // where it was (a small capture is quick), on the grid of its steps from the
-    // start: a shake, and the offset the last shake leaves behind, move the picture
-    // by 2 units at most.
+    // The cursor's centre on the grid of its steps, looking only near where it was
+    // (a small capture is quick); the picture's pan is remembered on the way.
     bool FindCursorNear(Vec2 const& lastCentre, Vec2& outCentre) const
     {
         float const SEARCH_UNITS = 40.f;  // up to four steps away: a held arrow may repeat
@@ -280,30 +83,14 @@ protected:
         IntVec2 const end(std::min(bottomRight.x, m_clientRect.size.x),
                           std::min(bottomRight.y, m_clientRect.size.y));
         ScreenImage const image = m_x11.Capture(ScreenRect{m_clientRect.topLeft + origin, end - origin});
-        IntVec2 mins(image.size.x, image.size.y);
-        IntVec2 maxs(-1, -1);
-        for (int y = 0; y < image.size.y; ++y)
+        Vec2 seenCentre;
+        if (!FindCursorCentre(image, origin, m_clientRect.size, seenCentre))
         {
-            for (int x = 0; x < image.size.x; ++x)
-            {
-                if (IsRed(image.GetPixel(IntVec2(x, y))))
-                {
-                    mins = IntVec2(std::min(mins.x, x), std::min(mins.y, y));
-                    maxs = IntVec2(std::max(maxs.x, x), std::max(maxs.y, y));
-                }
-            }
+            return false;
         }
-        float const unitsPerPixel = static_cast<float>(WORLD_WIDTH) / static_cast<float>(m_clientRect.size.x);
-        Vec2 const seenCentre((origin.x + (mins.x + maxs.x + 1) * 0.5f) * unitsPerPixel,
-                              WORLD_HEIGHT - (origin.y + (mins.y + maxs.y + 1) * 0.5f) * unitsPerPixel);
-        Vec2 const stepsFromStart = (seenCentre - m_puzzle.m_cursorStart) / CURSOR_STEP;
-        outCentre = m_puzzle.m_cursorStart +
-                    Vec2(std::round(stepsFromStart.x), std::round(stepsFromStart.y)) * CURSOR_STEP;
-        if (maxs.x >= 0)
-        {
-            m_picturePan = seenCentre - outCentre;
-        }
-        return maxs.x >= 0;
+        outCentre = m_puzzle.GetCursorOnItsSteps(seenCentre);
+        m_picturePan = seenCentre - outCentre;
+        return true;
     }
 
     // F4 flips the dot count display (green, left of the hint): once the flip shows,

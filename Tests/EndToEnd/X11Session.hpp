@@ -4,19 +4,10 @@
 // through the delete-window protocol. Xlib stays inside the .cpp, since its
 // macros (None, Bool, Status) clash with everything else.
 
-#include "Engine/Core/Rgba8.hpp"
 #include "Engine/Math/IntVec2.hpp"
+#include "Tests/EndToEnd/ScreenImage.hpp"
 
 #include <string>
-#include <vector>
-
-struct ScreenImage  // rows top to bottom; empty when the capture failed
-{
-    IntVec2 size;
-    std::vector<Rgba8> pixels;
-
-    Rgba8 GetPixel(IntVec2 const& at) const { return pixels[static_cast<size_t>(at.y * size.x + at.x)]; }
-};
 
 struct ScreenRect  // screen pixels, y down
 {
