@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#ifndef __EMSCRIPTEN__
 namespace
 {
 using PacerClock = std::chrono::steady_clock;
@@ -26,6 +27,7 @@ int ReadReportedRefreshRateHz()
     return displayMode.refresh_rate;
 }
 }  // namespace
+#endif
 
 double ChooseRefreshPeriodSeconds(int reportedRefreshRateHz)
 {
@@ -42,13 +44,20 @@ FramePacer::FramePacer(bool isSwapIntervalAccepted, int reportedRefreshRateHz)
 
 void FramePacer::Startup()
 {
+#ifdef __EMSCRIPTEN__
+    // The browser calls every frame from its animation frames, which the display
+    // paces; a page must never sleep, so WaitAfterPresent does nothing there.
+    *this = FramePacer(true, DEFAULT_REFRESH_RATE_HZ);
+#else
     bool const isSwapIntervalAccepted =
         SDL_GL_GetCurrentContext() != nullptr && SDL_GL_SetSwapInterval(1) == 0;
     *this = FramePacer(isSwapIntervalAccepted, ReadReportedRefreshRateHz());
+#endif
 }
 
 void FramePacer::WaitAfterPresent()
 {
+#ifndef __EMSCRIPTEN__
     double const presentSeconds = GetPacerTimeSeconds();
     double const wakeUpSeconds = PlanWakeUp(presentSeconds);
     if (wakeUpSeconds > presentSeconds)
@@ -59,6 +68,7 @@ void FramePacer::WaitAfterPresent()
             std::chrono::duration_cast<PacerClock::duration>(std::chrono::duration<double>(wakeUpSeconds))));
         NoteWokeUp(GetPacerTimeSeconds());
     }
+#endif
 }
 
 double FramePacer::PlanWakeUp(double presentSeconds)

@@ -7,6 +7,9 @@
 #define NOGDI  // its ERROR macro would replace MessageBoxIcon::ERROR
 #include <windows.h>
 #endif
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -78,9 +81,50 @@ Uint32 GetSDLButtonFlags(DialogButtonChoice const& choice, size_t index, size_t 
 }
 }  // namespace
 
+#ifdef __EMSCRIPTEN__
+namespace
+{
+// A JavaScript string literal holding text exactly, whatever quotes, backslashes,
+// line breaks or script-closing tags the text contains.
+std::string ToJavaScriptStringLiteral(char const* text)
+{
+    std::string literal = "\"";
+    for (char const* cursor = text != nullptr ? text : ""; *cursor != '\0'; ++cursor)
+    {
+        unsigned char const character = static_cast<unsigned char>(*cursor);
+        if (character < 0x20 || character == '"' || character == '\\' || character == '<' ||
+            character == 0x7f)
+        {
+            char escape[8];
+            std::snprintf(escape, sizeof(escape), "\\x%02x", character);
+            literal += escape;
+        }
+        else
+        {
+            literal += static_cast<char>(character);
+        }
+    }
+    return literal + "\"";
+}
+}  // namespace
+#endif
+
 std::optional<DialogAnswer> ShowPlatformMessageBox(char const* title, char const* messageText,
                                                    MessageSeverity severity, DialogButtons buttons)
 {
+#ifdef __EMSCRIPTEN__
+    // A browser's own dialog would stop the page; the report is shown in the page
+    // instead, and nobody can answer it there: the box counts as not shown.
+    if (severity == SEVERITY_FATAL)
+    {
+        std::string const script = "if (Module.onFatalReport) { Module.onFatalReport(" +
+                                   ToJavaScriptStringLiteral(title) + ", " +
+                                   ToJavaScriptStringLiteral(messageText) + "); }";
+        emscripten_run_script(script.c_str());
+    }
+    (void)buttons;
+    return std::nullopt;
+#else
     std::vector<DialogButtonChoice> const choices = GetDialogButtonChoices(buttons);
     std::vector<SDL_MessageBoxButtonData> buttonData;
     for (size_t index = 0; index < choices.size(); ++index)
@@ -125,6 +169,7 @@ std::optional<DialogAnswer> ShowPlatformMessageBox(char const* title, char const
         return DialogAnswer::CANCEL;
     }
     return choices[static_cast<size_t>(pressedButtonId)].answer;
+#endif
 }
 
 void ShowMouseCursor(bool isVisible)
@@ -193,5 +238,10 @@ void EndProcess(int exitCode)
     std::cerr.flush();
     std::fflush(stdout);
     std::fflush(stderr);
+#ifdef __EMSCRIPTEN__
+    // The browser's frame loop would go on calling frames of a program that has ended.
+    emscripten_cancel_main_loop();
+    emscripten_force_exit(exitCode);
+#endif
     std::exit(exitCode);
 }

@@ -29,7 +29,8 @@ constexpr float LARGEST_DESKTOP_PIXELS = 1.0e8f;  // keeps every truncation insi
 
 // Debian's SDL falls back to its offscreen driver when no display answers, which
 // would run the game invisibly. Only an explicit SDL_VIDEODRIVER (which outranks
-// this hint) may choose a headless driver. Windows has its one driver.
+// this hint) may choose a headless driver. Windows has its one driver, the
+// browser its canvas.
 void StartVideo()
 {
 #if defined(__linux__)
@@ -60,9 +61,12 @@ void RequestGLFramebufferAndContext()
         {SDL_GL_DEPTH_SIZE, 24},
         {SDL_GL_STENCIL_SIZE, 8},
         {SDL_GL_DOUBLEBUFFER, 1},
+#ifndef __EMSCRIPTEN__
+        // The browser's WebGL has no profiles; its immediate-mode emulation is linked in.
         {SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY},
         {SDL_GL_CONTEXT_MAJOR_VERSION, 2},
         {SDL_GL_CONTEXT_MINOR_VERSION, 1},
+#endif
     };
     for (Attribute const& request : ATTRIBUTES)
     {
@@ -298,9 +302,15 @@ void CreateOSWindow(float clientAspect, char const* title)
     int const clientHeight = static_cast<int>(clientRect.maxs.y - clientRect.mins.y);
 
     RequestGLFramebufferAndContext();
+    Uint32 windowFlags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN;
+#ifdef __EMSCRIPTEN__
+    // The page sizes the canvas in CSS pixels; the drawable gets the screen's
+    // device pixels behind them, so high-DPI screens draw sharp dots.
+    windowFlags |= SDL_WINDOW_ALLOW_HIGHDPI;
+#endif
     // SDL places and sizes the client area itself; the frame is the window manager's.
     g_sdlWindow = SDL_CreateWindow(title != nullptr ? title : "", clientLeft, clientTop, clientWidth,
-                                   clientHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN);
+                                   clientHeight, windowFlags);
     if (g_sdlWindow == nullptr)
     {
         ERROR_AND_DIE("CreateOSWindow",
