@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs every build and test dependency from Debian packages. Safe to run again:
 # when everything is present it only checks and returns. With the argument
-# "windows" it also installs what the Windows build needs (tools/build-windows.sh).
+# "windows" it also installs what the Windows build needs (tools/build-windows.sh),
+# with "web" what the browser build and its tests need (tools/build-web.sh).
 set -euo pipefail
 
 PACKAGES=(
@@ -19,9 +20,20 @@ WINDOWS_PACKAGES=(
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine64 dpkg-dev
 )
-if [ "${1:-}" = "windows" ]; then
-  PACKAGES+=("${WINDOWS_PACKAGES[@]}")
-fi
+# The compiler (it brings Node and its Node modules), what fetches and unpacks
+# Debian's SDL2 source package, and the browser, its driver and the Python
+# client that play the page; GoogleTest's sources come with googletest.
+WEB_PACKAGES=(
+  emscripten dpkg-dev
+  chromium chromium-driver python3-selenium
+)
+for extra in "$@"; do
+  case "${extra}" in
+    windows) PACKAGES+=("${WINDOWS_PACKAGES[@]}") ;;
+    web) PACKAGES+=("${WEB_PACKAGES[@]}") ;;
+    *) echo "install-dependencies.sh: unknown argument '${extra}' (windows or web)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the debug build, then the
 # build with address and undefined-behaviour sanitizers (the soak included), the
-# Windows build under Wine, then the determinism check across the debug, release
-# and sanitizer builds and the leak check under valgrind. Pass preset names to run
+# Windows build under Wine, the web build (its tests under Node, the page in
+# headless Chromium), then the determinism check across the debug, release and
+# sanitizer builds and the leak check under valgrind. Pass preset names to run
 # only those presets' tests (for example: tools/test.sh debug).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +12,7 @@ tools/install-dependencies.sh
 
 presets=("$@")
 full_run=false
-[ ${#presets[@]} -gt 0 ] || { presets=(debug asan windows); full_run=true; }
+[ ${#presets[@]} -gt 0 ] || { presets=(debug asan windows web); full_run=true; }
 
 for preset in "${presets[@]}"; do
   echo "=== ${preset} ==="
@@ -20,11 +21,21 @@ for preset in "${presets[@]}"; do
     cmake --preset debug >/dev/null
     cmake --build --preset debug --target EndToEndTests
     DOTSUNDER_HOST_END_TO_END_TESTS="$(pwd)/build/debug/Tests/EndToEndTests" tools/build-windows.sh
+    tools/with-display.sh ctest --preset "${preset}"
+  elif [ "${preset}" = web ]; then
+    tools/build-web.sh --tests
+    ctest --preset web
+    # The page in headless Chromium, its canvas held to the desktop test's picture
+    # by a program of the Linux build.
+    cmake --preset debug >/dev/null
+    cmake --build --preset debug --target ExamineCanvas
+    # Debian's Python, which python3-selenium installs into, whatever else is on PATH.
+    /usr/bin/python3 Tests/Web/BrowserEndToEnd.py dist/web build/debug/Tests/ExamineCanvas
   else
     cmake --preset "${preset}" >/dev/null
     cmake --build --preset "${preset}"
+    tools/with-display.sh ctest --preset "${preset}"
   fi
-  tools/with-display.sh ctest --preset "${preset}"
 done
 
 if $full_run; then

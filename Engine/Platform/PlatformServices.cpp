@@ -50,6 +50,30 @@ std::vector<DialogButtonChoice> GetDialogButtonChoices(DialogButtons buttons)
 
 namespace
 {
+#ifdef __EMSCRIPTEN__
+// A JavaScript string literal holding text exactly, whatever quotes, backslashes,
+// line breaks or script-closing tags the text contains.
+std::string ToJavaScriptStringLiteral(char const* text)
+{
+    std::string literal = "\"";
+    for (char const* cursor = text != nullptr ? text : ""; *cursor != '\0'; ++cursor)
+    {
+        unsigned char const character = static_cast<unsigned char>(*cursor);
+        if (character < 0x20 || character == '"' || character == '\\' || character == '<' ||
+            character == 0x7f)
+        {
+            char escape[8];
+            std::snprintf(escape, sizeof(escape), "\\x%02x", character);
+            literal += escape;
+        }
+        else
+        {
+            literal += static_cast<char>(character);
+        }
+    }
+    return literal + "\"";
+}
+#else
 Uint32 GetSDLMessageBoxFlags(MessageSeverity severity)
 {
     switch (GetMessageBoxIconForSeverity(severity))
@@ -79,35 +103,8 @@ Uint32 GetSDLButtonFlags(DialogButtonChoice const& choice, size_t index, size_t 
     }
     return flags;
 }
-}  // namespace
-
-#ifdef __EMSCRIPTEN__
-namespace
-{
-// A JavaScript string literal holding text exactly, whatever quotes, backslashes,
-// line breaks or script-closing tags the text contains.
-std::string ToJavaScriptStringLiteral(char const* text)
-{
-    std::string literal = "\"";
-    for (char const* cursor = text != nullptr ? text : ""; *cursor != '\0'; ++cursor)
-    {
-        unsigned char const character = static_cast<unsigned char>(*cursor);
-        if (character < 0x20 || character == '"' || character == '\\' || character == '<' ||
-            character == 0x7f)
-        {
-            char escape[8];
-            std::snprintf(escape, sizeof(escape), "\\x%02x", character);
-            literal += escape;
-        }
-        else
-        {
-            literal += static_cast<char>(character);
-        }
-    }
-    return literal + "\"";
-}
-}  // namespace
 #endif
+}  // namespace
 
 std::optional<DialogAnswer> ShowPlatformMessageBox(char const* title, char const* messageText,
                                                    MessageSeverity severity, DialogButtons buttons)

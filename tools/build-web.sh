@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Builds Dotsunder for the browser on Debian 12 and writes dist/web/ (the page,
+# the script and the WebAssembly module).
+#
+# Installs what is missing (Debian's emscripten and its Node modules), builds
+# SDL2 for the web from Debian's own source package of the version the Linux
+# build uses, then the engine and the game with emscripten's legacy-GL emulation
+# (the `web` CMake preset). The built SDL2 is kept in build/sdl2-web, so a second
+# run skips it. Pass --tests to build the Node test programs as well.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repository=$(pwd)
+# shellcheck source=tools/lib/debian-sdl2-source.sh
+source tools/lib/debian-sdl2-source.sh
+
+SDL2_PREFIX=build/sdl2-web
+DIST_DIR=dist/web
+
+# Debian's emscripten runs its JavaScript parts with Node and finds their modules
+# (acorn and friends) in Debian's shared Node module folder.
+export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+# Its Python parts run on Debian's Python, whatever other python3 comes first on PATH.
+export EMSDK_PYTHON=/usr/bin/python3
+
+build_sdl2() {
+  local stamp work source_dir
+  stamp=$(debian_sdl2_stamp)
+  if [ -f "$SDL2_PREFIX/built-from" ] && [ "$(cat "$SDL2_PREFIX/built-from")" = "$stamp" ]; then
+    echo "SDL2 for the web: $stamp, already built in $SDL2_PREFIX"
+    return
+  fi
+
+  echo "SDL2 for the web: building $stamp (a few minutes)"
+  mkdir -p build
+  work=$(mktemp -d "$repository/build/sdl2-source.XXXXXX")
+  trap 'rm -rf "$work"; trap - RETURN' RETURN
+  source_dir=$(fetch_debian_sdl2_source "$work")
+
+  rm -rf "$SDL2_PREFIX"
+  emcmake cmake -S "$source_dir" -B "$work/build" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$repository/$SDL2_PREFIX" \
+    -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_TESTS=OFF \
+    -DSDL_PTHREADS=OFF -DSDL_THREADS=OFF >"$work/configure.log" 2>&1 ||
+    {
+      cat "$work/configure.log" >&2
+      exit 1
+    }
+  cmake --build "$work/build" -j2 >"$work/build.log" 2>&1 || {
+    tail -n 50 "$work/build.log" >&2
+    exit 1
+  }
+  cmake --install "$work/build" >/dev/null
+  echo "$stamp" >"$SDL2_PREFIX/built-from"
+}
+
+# The `web` preset: the engine and the game, and with --tests the Node test programs.
+build_project() {
+  cmake --preset web >/dev/null
+  if [ "$build_tests" = yes ]; then
+    cmake --build --preset web -j2
+  else
+    cmake --build --preset web -j2 --target Dotsunder
+  fi
+}
+
+# The page, the script and the module, under the names a web server serves by default.
+write_dist() {
+  rm -rf "$DIST_DIR"
+  mkdir -p "$DIST_DIR"
+  cp build/web/Dotsunder.html "$DIST_DIR/index.html"
+  cp build/web/Dotsunder.js build/web/Dotsunder.wasm "$DIST_DIR/"
+  echo "wrote $DIST_DIR: $(du -sh "$DIST_DIR" | cut -f1), $(cat "$DIST_DIR"/* | gzip -9 | wc -c) bytes compressed"
+}
+
+build_tests=no
+for argument in "$@"; do
+  case "$argument" in
+    --tests) build_tests=yes ;;
+    *)
+      echo "usage: tools/build-web.sh [--tests]" >&2
+      exit 2
+      ;;
+  esac
+done
+
+tools/install-dependencies.sh web
+build_sdl2
+build_project
+write_dist
