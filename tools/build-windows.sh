@@ -9,32 +9,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repository=$(pwd)
+# shellcheck source=tools/lib/debian-sdl2-source.sh
+source tools/lib/debian-sdl2-source.sh
 
 SDL2_PREFIX=build/sdl2-windows
 ZIP_PATH=dist/Dotsunder-windows-x64.zip
 
-# Prints the machine's own package sources as deb-src entries, in the format
-# each file has: the apt lines of sources.list and *.list, the deb822 stanzas of
-# *.sources. The entries go to a temporary apt directory, never into the repository.
-write_source_entries() {
-  local apt_dir=$1
-  local list_file
-  : >"$apt_dir/sources.list"
-  for list_file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$list_file" ] || continue
-    sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$list_file" >>"$apt_dir/sources.list"
-  done
-  for list_file in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$list_file" ] || continue
-    sed 's/^Types:.*/Types: deb-src/' "$list_file" >"$apt_dir/sources.list.d/$(basename "$list_file")"
-  done
-}
-
 build_sdl2() {
-  local version source_name stamp work apt_dir
-  version=$(dpkg-query -W -f='${Version}' libsdl2-dev)
-  source_name=$(dpkg-query -W -f='${source:Package}' libsdl2-dev)
-  stamp="$source_name $version"
+  local stamp work source_dir
+  stamp=$(debian_sdl2_stamp)
   if [ -f "$SDL2_PREFIX/built-from" ] && [ "$(cat "$SDL2_PREFIX/built-from")" = "$stamp" ]; then
     echo "SDL2 for Windows: $stamp, already built in $SDL2_PREFIX"
     return
@@ -44,27 +27,7 @@ build_sdl2() {
   mkdir -p build
   work=$(mktemp -d "$repository/build/sdl2-source.XXXXXX")
   trap 'rm -rf "$work"; trap - RETURN' RETURN
-  apt_dir="$work/apt"
-  mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial"
-  write_source_entries "$apt_dir"
-  local apt_options=(
-    -o "Dir::Etc::SourceList=$apt_dir/sources.list"
-    -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
-    -o "Dir::State::Lists=$apt_dir/lists"
-    -o "Dir::Cache=$apt_dir/cache"
-    -o DPkg::Lock::Timeout=600
-  )
-  # apt's download sandbox user cannot enter a private temporary directory.
-  [ "$(id -u)" -ne 0 ] || apt_options+=(-o APT::Sandbox::User=root)
-  apt-get "${apt_options[@]}" -qq update
-  (cd "$work" && apt-get "${apt_options[@]}" -qq source "$source_name=$version" >/dev/null)
-
-  local source_dir
-  source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name "${source_name}-*" | head -n 1)
-  [ -n "$source_dir" ] || {
-    echo "error: apt-get source $source_name=$version left no source tree" >&2
-    exit 1
-  }
+  source_dir=$(fetch_debian_sdl2_source "$work")
 
   rm -rf "$SDL2_PREFIX"
   cmake -S "$source_dir" -B "$work/build" -G Ninja \
@@ -83,7 +46,6 @@ build_sdl2() {
   cmake --install "$work/build" >/dev/null
   echo "$stamp" >"$SDL2_PREFIX/built-from"
 }
-
 
 # Configures and builds the `windows` preset: engine, game, test programs and the zip.
 build_project() {
