@@ -192,8 +192,7 @@ class BrowserEndToEnd(unittest.TestCase):
         self.tap_until(Keys.ARROW_UP, lambda: self.cursor()[1] > y)
         x, y, dots_under = self.cursor()
         self.assertGreater(dots_under, 0)
-        self.tap_until(Keys.SPACE, lambda: self.examine("broken", str(x), str(y))[0])
-        self.wait_until_seen("banked", "0")
+        self.tap_until(Keys.SPACE, lambda: self.examine("banked", "0")[0])
         # Along the lines to the right, breaking at every step, until the bank
         # holds enough to buy the T (18 dots; bought while the bank holds more).
         for _ in range(8):

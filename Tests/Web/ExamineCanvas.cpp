@@ -5,7 +5,6 @@
 //
 //   ExamineCanvas first-puzzle CANVAS.png      puzzle 1 as it starts, dot for dot
 //   ExamineCanvas cursor CANVAS.png            prints the cursor's centre and the dots under it
-//   ExamineCanvas broken CANVAS.png X Y        a dot under the cursor at (X, Y) has left its place
 //   ExamineCanvas banked CANVAS.png N          more than N dots fill the bank's bottom row
 //   ExamineCanvas bought-first CANVAS.png      the first answer letter shows in the bought colour
 //   ExamineCanvas dot-count CANVAS.png         the green dot count shows
@@ -136,18 +135,6 @@ int Examine(int argc, char** argv)
         std::printf("%g %g %zu\n", static_cast<double>(centre.x), static_cast<double>(centre.y),
                     puzzle.GetDotsUnderCursor(centre).size());
         return 0;
-    }
-    if (check == "broken" && argc == 5)
-    {
-        Vec2 const cursor(static_cast<float>(std::atof(argv[3])), static_cast<float>(std::atof(argv[4])));
-        for (size_t dotIndex : puzzle.GetDotsUnderCursor(cursor))
-        {
-            if (!IsWhite(SampleWorld(canvas, puzzle.m_dotCentres[dotIndex])))
-            {
-                return 0;
-            }
-        }
-        return Fail("every dot under the cursor is still in its place");
     }
     if (check == "banked" && argc == 4)
     {
