@@ -65,6 +65,10 @@ class BrowserEndToEnd(unittest.TestCase):
         cls.scratch.cleanup()
 
     def setUp(self):
+        self.driver = None
+        self.picture_index = 0
+
+    def open_page(self, *extra_switches):
         options = Options()
         options.binary_location = "/usr/bin/chromium"
         # Root in a container, no GPU, and a closed network: without the
@@ -74,17 +78,20 @@ class BrowserEndToEnd(unittest.TestCase):
                        "--disable-background-networking", "--disable-component-update", "--disable-sync",
                        "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
                        "--force-device-scale-factor=1", "--window-size=1280,800",
-                       "--user-data-dir=" + tempfile.mkdtemp(dir=self.scratch.name)):
+                       "--user-data-dir=" + tempfile.mkdtemp(dir=self.scratch.name), *extra_switches):
             options.add_argument(switch)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.get(self.url)
-        wait_for(lambda: self.driver.execute_script("return window.dotsunderFirstFrameMs"), "the first frame")
         self.canvas = self.driver.find_element(By.ID, "canvas")
-        self.picture_index = 0
+
+    def open_game(self):
+        self.open_page()
+        wait_for(lambda: self.driver.execute_script("return window.dotsunderFirstFrameMs"), "the first frame")
 
     def tearDown(self):
-        self.driver.quit()
+        if self.driver:
+            self.driver.quit()
 
     def save_canvas(self):
         self.picture_index += 1
@@ -139,6 +146,7 @@ class BrowserEndToEnd(unittest.TestCase):
         return [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
 
     def test_loads_cleanly_and_shows_puzzle_one_in_a_four_by_three_canvas_letterboxed_on_resize(self):
+        self.open_game()
         if FIGURES_FILE:
             with open(FIGURES_FILE, "a") as figures:
                 figures.write("navigation to first frame: %.0f ms\n"
@@ -175,6 +183,7 @@ class BrowserEndToEnd(unittest.TestCase):
         self.assertEqual(self.severe_console_entries(), [])
 
     def test_arrows_space_letters_and_f4_play_the_game_without_scrolling_and_escape_ends_it(self):
+        self.open_game()
         self.wait_until_seen("first-puzzle")
         self.driver.execute_script(
             "window.unpreventedKeys = [];"
@@ -215,6 +224,16 @@ class BrowserEndToEnd(unittest.TestCase):
         wait_for(lambda: self.driver.find_element(By.ID, "ended").is_displayed(), "the page to say the game ended")
         ActionChains(self.driver).key_up(Keys.ESCAPE).perform()
         self.assertEqual(self.severe_console_entries(), [])
+
+    def test_a_fatal_report_shows_in_the_page_with_its_text_and_goes_to_the_console(self):
+        self.open_page("--disable-webgl")  # no GL context can be made: fatal
+        wait_for(lambda: self.driver.find_element(By.ID, "fatal").is_displayed(), "the fatal report")
+        text = self.driver.find_element(By.ID, "fatal-text").text
+        self.assertIn("OpenGL", text)
+        self.assertTrue(self.driver.find_element(By.ID, "fatal-title").text)
+        self.assertFalse(self.driver.find_element(By.ID, "loading").is_displayed())
+        console = " ".join(entry["message"] for entry in self.driver.get_log("browser"))
+        self.assertIn("CreateOpenGLRenderingContext", console)
 
 
 if __name__ == "__main__":
