@@ -195,9 +195,14 @@ TEST(GamePlayThrough, EveryPuzzleIsSolvableFromItsHintToTheEndScreen)
     // first frames depend on the shake that earlier games left behind.
     std::vector<uint64_t> const& hashes = driver.GetFrameHashes();
     ASSERT_EQ(hashes.size(), 9564u);
+#ifndef __EMSCRIPTEN__
+    // Taken with glibc's math functions. The web build's C library rounds some
+    // results differently, so its float state, and with it the hashes, differ:
+    // there the play-through proves the rules and the script, not the bits.
     EXPECT_EQ(hashes[500 - 1], 0x2d6925ebec4054cbull);
     EXPECT_EQ(hashes[5000 - 1], 0x690b4d33e2d87be6ull);
     EXPECT_EQ(hashes[9564 - 1], 0x7d1d8df1382af9a8ull);
+#endif
 
     // This play-through is the sample the replay tool and the build comparison
     // replay: it is kept in the repository as a script.
