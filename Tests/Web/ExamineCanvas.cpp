@@ -127,23 +127,25 @@ int Examine(int argc, char** argv)
     }
     if (check == "cursor" && argc == 3)
     {
-        Vec2 centre;
-        if (!FindCursorCentre(canvas, IntVec2(0, 0), canvas.size, centre))
+        Vec2 seenCentre;
+        if (!FindCursorCentre(canvas, IntVec2(0, 0), canvas.size, seenCentre))
         {
             return Fail("no cursor");
         }
+        Vec2 const centre = puzzle.GetCursorOnItsSteps(seenCentre);
         std::printf("%g %g %zu\n", static_cast<double>(centre.x), static_cast<double>(centre.y),
                     puzzle.GetDotsUnderCursor(centre).size());
         return 0;
     }
     if (check == "banked" && argc == 4)
     {
+        // The offset the last shake left on the picture, read from the cursor's box.
+        Vec2 seenCentre;
+        Vec2 const picturePan = FindCursorCentre(canvas, IntVec2(0, 0), canvas.size, seenCentre)
+                                    ? seenCentre - puzzle.GetCursorOnItsSteps(seenCentre)
+                                    : Vec2();
         int const moreThan = std::atoi(argv[3]);
-        int numBanked = 0;
-        for (int x = 0; x < WORLD_WIDTH; ++x)
-        {
-            numBanked += IsBlack(SampleWorld(canvas, Vec2(static_cast<float>(x) + 0.5f, 0.5f))) ? 0 : 1;
-        }
+        int const numBanked = FirstPuzzle::CountBankedDots(canvas, picturePan);
         std::printf("%d\n", numBanked);
         return numBanked > moreThan ? 0 : 1;
     }
