@@ -9,7 +9,6 @@
 # run skips it. Pass --tests to build the Node test programs as well.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-repository=$(pwd)
 # shellcheck source=tools/lib/debian-sdl2-source.sh
 source tools/lib/debian-sdl2-source.sh
 
@@ -23,35 +22,8 @@ export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
 export EMSDK_PYTHON=/usr/bin/python3
 
 build_sdl2() {
-  local stamp work source_dir
-  stamp=$(debian_sdl2_stamp)
-  if [ -f "$SDL2_PREFIX/built-from" ] && [ "$(cat "$SDL2_PREFIX/built-from")" = "$stamp" ]; then
-    echo "SDL2 for the web: $stamp, already built in $SDL2_PREFIX"
-    return
-  fi
-
-  echo "SDL2 for the web: building $stamp (a few minutes)"
-  mkdir -p build
-  work=$(mktemp -d "$repository/build/sdl2-source.XXXXXX")
-  trap 'rm -rf "$work"; trap - RETURN' RETURN
-  source_dir=$(fetch_debian_sdl2_source "$work")
-
-  rm -rf "$SDL2_PREFIX"
-  emcmake cmake -S "$source_dir" -B "$work/build" -G Ninja \
-    -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$repository/$SDL2_PREFIX" \
-    -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_TESTS=OFF \
-    -DSDL_PTHREADS=OFF -DSDL_THREADS=OFF >"$work/configure.log" 2>&1 ||
-    {
-      cat "$work/configure.log" >&2
-      exit 1
-    }
-  cmake --build "$work/build" -j2 >"$work/build.log" 2>&1 || {
-    tail -n 50 "$work/build.log" >&2
-    exit 1
-  }
-  cmake --install "$work/build" >/dev/null
-  echo "$stamp" >"$SDL2_PREFIX/built-from"
+  build_debian_sdl2 "the web" "$SDL2_PREFIX" emcmake cmake \
+    -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_PTHREADS=OFF -DSDL_THREADS=OFF
 }
 
 # The `web` preset: the engine and the game, and with --tests the Node test programs.

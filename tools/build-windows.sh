@@ -16,35 +16,9 @@ SDL2_PREFIX=build/sdl2-windows
 ZIP_PATH=dist/Dotsunder-windows-x64.zip
 
 build_sdl2() {
-  local stamp work source_dir
-  stamp=$(debian_sdl2_stamp)
-  if [ -f "$SDL2_PREFIX/built-from" ] && [ "$(cat "$SDL2_PREFIX/built-from")" = "$stamp" ]; then
-    echo "SDL2 for Windows: $stamp, already built in $SDL2_PREFIX"
-    return
-  fi
-
-  echo "SDL2 for Windows: cross-building $stamp (a few minutes)"
-  mkdir -p build
-  work=$(mktemp -d "$repository/build/sdl2-source.XXXXXX")
-  trap 'rm -rf "$work"; trap - RETURN' RETURN
-  source_dir=$(fetch_debian_sdl2_source "$work")
-
-  rm -rf "$SDL2_PREFIX"
-  cmake -S "$source_dir" -B "$work/build" -G Ninja \
+  build_debian_sdl2 Windows "$SDL2_PREFIX" cmake \
     -DCMAKE_TOOLCHAIN_FILE="$repository/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$repository/$SDL2_PREFIX" \
-    -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF -DSDL_TESTS=OFF >"$work/configure.log" ||
-    {
-      cat "$work/configure.log" >&2
-      exit 1
-    }
-  cmake --build "$work/build" -j2 >"$work/build.log" || {
-    tail -n 50 "$work/build.log" >&2
-    exit 1
-  }
-  cmake --install "$work/build" >/dev/null
-  echo "$stamp" >"$SDL2_PREFIX/built-from"
+    -DSDL_SHARED=ON -DSDL_STATIC=OFF
 }
 
 # Configures and builds the `windows` preset: engine, game, test programs and the zip.

@@ -5,6 +5,8 @@
 #
 #   fetch_debian_sdl2_source <work directory>   # prints the unpacked source tree
 #   debian_sdl2_stamp                           # "<source package> <version>", for caches
+#   build_debian_sdl2 <for whom> <install prefix> <configure command...>
+#                                               # fetch, configure, build and install, once
 #
 # The package sources come from the machine's own apt configuration, turned into
 # deb-src entries in a temporary apt directory inside the work directory; the
@@ -60,4 +62,40 @@ fetch_debian_sdl2_source() {
     return 1
   }
   echo "$source_dir"
+}
+
+# Builds and installs SDL2 into the prefix (relative to the current directory,
+# the repository root) unless the prefix already holds this very version. The
+# configure command is the platform's own CMake launcher and options; the source,
+# build and install places and the options every build shares are added here.
+build_debian_sdl2() {
+  local for_whom=$1 prefix=$2
+  shift 2
+  local stamp work source_dir
+  stamp=$(debian_sdl2_stamp)
+  if [ -f "$prefix/built-from" ] && [ "$(cat "$prefix/built-from")" = "$stamp" ]; then
+    echo "SDL2 for $for_whom: $stamp, already built in $prefix"
+    return
+  fi
+
+  echo "SDL2 for $for_whom: building $stamp (a few minutes)"
+  mkdir -p build
+  work=$(mktemp -d "$(pwd)/build/sdl2-source.XXXXXX")
+  trap 'rm -rf "$work"; trap - RETURN' RETURN
+  source_dir=$(fetch_debian_sdl2_source "$work")
+
+  rm -rf "$prefix"
+  "$@" -S "$source_dir" -B "$work/build" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$(pwd)/$prefix" \
+    -DSDL_TEST=OFF -DSDL_TESTS=OFF >"$work/configure.log" 2>&1 || {
+    cat "$work/configure.log" >&2
+    return 1
+  }
+  cmake --build "$work/build" -j2 >"$work/build.log" 2>&1 || {
+    tail -n 50 "$work/build.log" >&2
+    return 1
+  }
+  cmake --install "$work/build" >/dev/null
+  echo "$stamp" >"$prefix/built-from"
 }
