@@ -64,6 +64,16 @@ bool ShowYesNoDialog(char const* title, char const* messageText, MessageSeverity
 int ShowYesNoCancelDialog(char const* title, char const* messageText,
                           MessageSeverity severity);  // 1 Yes, 0 No, -1 Cancel or closed
 
+// Where a check that a shared helper makes for its caller is reported from: the
+// caller's file, line and function, so that the report names the operation the
+// user called rather than the helper.
+struct ReportSite
+{
+    char const* filePath;
+    int lineNum;
+    char const* functionName;
+};
+
 // The caller names its function itself, qualified ("Vec2::operator /"), because
 // __func__ would drop the class.
 #define ERROR_AND_DIE(functionName, errorMessage)                                                            \
@@ -84,5 +94,15 @@ int ShowYesNoCancelDialog(char const* title, char const* messageText,
         if (!(condition))                                                                                    \
         {                                                                                                    \
             ReportRecoverableWarning(__FILE__, functionName, __LINE__, warningMessage, #condition);          \
+        }                                                                                                    \
+    } while (false)
+#define REPORT_SITE(functionName) (ReportSite{__FILE__, __LINE__, functionName})
+#define GUARANTEE_AT_SITE_OR_DIE(site, condition, errorMessage)                                              \
+    do                                                                                                       \
+    {                                                                                                        \
+        if (!(condition))                                                                                    \
+        {                                                                                                    \
+            ReportFatalError((site).filePath, (site).functionName, (site).lineNum, errorMessage,             \
+                             #condition);                                                                    \
         }                                                                                                    \
     } while (false)

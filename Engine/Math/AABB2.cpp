@@ -175,18 +175,6 @@ std::string AABB2::GetAsString() const
 
 void AABB2::SetFromText(char const* text)
 {
-    GUARANTEE_OR_DIE(text != nullptr, "AABB2::SetFromText", "ERROR Parsing AABB2");
-    Strings const splitStrings = SplitStringOnDelimiter(text, ',');
-    GUARANTEE_OR_DIE(splitStrings.size() == 4, "AABB2::SetFromText", "ERROR Parsing AABB2");
-    float* const components[4] = {&mins.x, &mins.y, &maxs.x, &maxs.y};
-    for (std::size_t pieceIndex = 0; pieceIndex < 4; ++pieceIndex)
-    {
-        // The piece goes into the message: the printed report shows the message,
-        // and the user needs to see which text failed.
-        std::string const& piece = splitStrings[pieceIndex];
-        float* const component = components[pieceIndex];
-        GUARANTEE_OR_DIE(
-            ParseLeadingFloat(piece, *component), "AABB2::SetFromText",
-            Stringf("ERROR Parsing AABB2: piece \"%s\" of \"%s\" holds no number", piece.c_str(), text));
-    }
+    float* const components[] = {&mins.x, &mins.y, &maxs.x, &maxs.y};
+    ParseComponentsOrDie(text, components, "AABB2", REPORT_SITE("AABB2::SetFromText"));
 }

@@ -107,21 +107,8 @@ std::string IntVec2::GetAsString() const
 
 void IntVec2::SetFromText(char const* text)
 {
-    GUARANTEE_OR_DIE(text != nullptr, "IntVec2::SetFromText", "ERROR Parsing IntVec2");
-    Strings const splitStrings = SplitStringOnDelimiter(text, ',');
-    GUARANTEE_OR_DIE(splitStrings.size() == 2, "IntVec2::SetFromText", "ERROR Parsing IntVec2");
-    int* const components[2] = {&x, &y};
-    for (std::size_t pieceIndex = 0; pieceIndex < 2; ++pieceIndex)
-    {
-        // The piece goes into the message: the printed report shows the message,
-        // and the user needs to see which text failed.
-        std::string const& piece = splitStrings[pieceIndex];
-        int* const component = components[pieceIndex];
-        GUARANTEE_OR_DIE(
-            ParseLeadingInt(piece, *component), "IntVec2::SetFromText",
-            Stringf("ERROR Parsing IntVec2: piece \"%s\" of \"%s\" holds no number in the int range",
-                    piece.c_str(), text));
-    }
+    int* const components[] = {&x, &y};
+    ParseComponentsOrDie(text, components, "IntVec2", REPORT_SITE("IntVec2::SetFromText"));
 }
 
 IntVec2 IntVec2::operator+(IntVec2 const& other) const

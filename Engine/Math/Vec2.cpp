@@ -160,20 +160,8 @@ std::string Vec2::GetAsString() const
 
 void Vec2::SetFromText(char const* text)
 {
-    GUARANTEE_OR_DIE(text != nullptr, "Vec2::SetFromText", "ERROR Parsing Vec2");
-    Strings const splitStrings = SplitStringOnDelimiter(text, ',');
-    GUARANTEE_OR_DIE(splitStrings.size() == 2, "Vec2::SetFromText", "ERROR Parsing Vec2");
-    float* const components[2] = {&x, &y};
-    for (std::size_t pieceIndex = 0; pieceIndex < 2; ++pieceIndex)
-    {
-        // The piece goes into the message: the printed report shows the message,
-        // and the user needs to see which text failed.
-        std::string const& piece = splitStrings[pieceIndex];
-        float* const component = components[pieceIndex];
-        GUARANTEE_OR_DIE(
-            ParseLeadingFloat(piece, *component), "Vec2::SetFromText",
-            Stringf("ERROR Parsing Vec2: piece \"%s\" of \"%s\" holds no number", piece.c_str(), text));
-    }
+    float* const components[] = {&x, &y};
+    ParseComponentsOrDie(text, components, "Vec2", REPORT_SITE("Vec2::SetFromText"));
 }
 
 Vec2 Vec2::operator/(float divisor) const

@@ -76,20 +76,8 @@ std::string Vec3::GetAsString() const
 
 void Vec3::SetFromText(char const* text)
 {
-    GUARANTEE_OR_DIE(text != nullptr, "Vec3::SetFromText", "ERROR Parsing Vec3");
-    Strings const splitStrings = SplitStringOnDelimiter(text, ',');
-    GUARANTEE_OR_DIE(splitStrings.size() == 3, "Vec3::SetFromText", "ERROR Parsing Vec3");
-    float* const components[3] = {&x, &y, &z};
-    for (std::size_t pieceIndex = 0; pieceIndex < 3; ++pieceIndex)
-    {
-        // The piece goes into the message: the printed report shows the message,
-        // and the user needs to see which text failed.
-        std::string const& piece = splitStrings[pieceIndex];
-        float* const component = components[pieceIndex];
-        GUARANTEE_OR_DIE(
-            ParseLeadingFloat(piece, *component), "Vec3::SetFromText",
-            Stringf("ERROR Parsing Vec3: piece \"%s\" of \"%s\" holds no number", piece.c_str(), text));
-    }
+    float* const components[] = {&x, &y, &z};
+    ParseComponentsOrDie(text, components, "Vec3", REPORT_SITE("Vec3::SetFromText"));
 }
 
 Vec3 Vec3::operator/(float divisor) const
