@@ -67,6 +67,70 @@ DialogAnswer AskDialog(char const* title, char const* messageText, MessageSeveri
     return GetCarryOnAnswer(buttons);
 }
 
+// The words that tell a fatal error's report from a recoverable warning's; the
+// rest of the layout is the same for both.
+struct ReportKind
+{
+    char const* titleSuffix;         // after the application's name
+    char const* shoutedNoun;         // "ERROR", leading the message when only a condition is given
+    char const* unspecifiedMessage;  // the message when neither is given
+    char const* noun;                // "error", in the details
+    char const* bannerHeading;       // the printed banner's first line
+    char ruleCharacter;              // of the lines around the banner
+};
+
+ReportKind const FATAL_ERROR_KIND = {
+    " :: Error", "ERROR", "Unspecified fatal error", "error", "RUN-TIME FATAL ERROR", '='};
+ReportKind const RECOVERABLE_WARNING_KIND = {
+    " :: Warning", "WARNING", "Unspecified warning", "warning", "RUN-TIME RECOVERABLE WARNING", '-'};
+constexpr int REPORT_RULE_LENGTH = 78;
+
+struct ReportTexts
+{
+    std::string title;
+    std::string dialogText;  // the message, the question, then the debugging details
+};
+
+// Prints the banner and returns the dialog's texts; question sits between the
+// message and the details and holds what the dialog's buttons mean.
+ReportTexts BuildReport(ReportKind const& kind, char const* filePath, char const* functionName, int lineNum,
+                        std::string const& reason, char const* conditionText, std::string const& question)
+{
+    filePath = NullAsUnknown(filePath);
+    functionName = NullAsUnknown(functionName);
+    char const* const fileName = GetFileNameFromPath(filePath);
+
+    std::string message = reason;
+    if (message.empty())
+    {
+        message = conditionText ? Stringf("%s: \"%s\" is false!", kind.shoutedNoun, conditionText)
+                                : kind.unspecifiedMessage;
+    }
+
+    ReportTexts report;
+    report.title = std::string(APP_NAME) + kind.titleSuffix;
+    report.dialogText = message + question + "\n---------- Debugging Details Follow ----------\n";
+    if (conditionText)
+    {
+        report.dialogText += Stringf(
+            "\nThis %s was triggered by a run-time condition check:\n  %s\n  from %s(), line %i in %s\n",
+            kind.noun, conditionText, functionName, lineNum, fileName);
+    }
+    else
+    {
+        report.dialogText +=
+            Stringf("\nThis was an unconditional %s triggered by reaching\n line %i of %s, in %s()\n",
+                    kind.noun, lineNum, fileName, functionName);
+    }
+
+    std::string const rule(REPORT_RULE_LENGTH, kind.ruleCharacter);
+    PrintToDebugOutput("\n%s\n", rule.c_str());
+    PrintToDebugOutput("%s on line %i of %s, in %s()\n", kind.bannerHeading, lineNum, fileName, functionName);
+    PrintToDebugOutput("%s(%d): %s\n", filePath, lineNum, message.c_str());
+    PrintToDebugOutput("%s\n\n", rule.c_str());
+    return report;
+}
+
 }  // namespace
 
 void SetDialogHandler(DialogHandler handler)
@@ -119,51 +183,20 @@ char const* GetFileNameFromPath(char const* filePath)
 void ReportFatalError(char const* filePath, char const* functionName, int lineNum,
                       std::string const& reasonForError, char const* conditionText)
 {
-    filePath = NullAsUnknown(filePath);
-    functionName = NullAsUnknown(functionName);
-
-    std::string errorMessage = reasonForError;
-    if (errorMessage.empty())
-    {
-        errorMessage =
-            conditionText ? Stringf("ERROR: \"%s\" is false!", conditionText) : "Unspecified fatal error";
-    }
-
-    char const* const fileName = GetFileNameFromPath(filePath);
-    std::string const appName = APP_NAME;
-    std::string const fullMessageTitle = appName + " :: Error";
-    std::string fullMessageText = errorMessage + "\n\nThe application will now close.\n";
-
     // Asked afresh, not remembered: a debugger may have attached since start-up.
     bool const isDebuggerPresent = IsDebuggerPresentNow();
+    std::string question = "\n\nThe application will now close.\n";
     if (isDebuggerPresent)
     {
-        fullMessageText +=
-            "\nDEBUGGER DETECTED!\nWould you like to break and debug?\n  (Yes=debug, No=quit)\n";
+        question += "\nDEBUGGER DETECTED!\nWould you like to break and debug?\n  (Yes=debug, No=quit)\n";
     }
-    fullMessageText += "\n---------- Debugging Details Follow ----------\n";
-    if (conditionText)
-    {
-        fullMessageText += Stringf(
-            "\nThis error was triggered by a run-time condition check:\n  %s\n  from %s(), line %i in %s\n",
-            conditionText, functionName, lineNum, fileName);
-    }
-    else
-    {
-        fullMessageText +=
-            Stringf("\nThis was an unconditional error triggered by reaching\n line %i of %s, in %s()\n",
-                    lineNum, fileName, functionName);
-    }
-
-    PrintToDebugOutput("\n==============================================================================\n");
-    PrintToDebugOutput("RUN-TIME FATAL ERROR on line %i of %s, in %s()\n", lineNum, fileName, functionName);
-    PrintToDebugOutput("%s(%d): %s\n", filePath, lineNum, errorMessage.c_str());
-    PrintToDebugOutput("==============================================================================\n\n");
+    ReportTexts const report = BuildReport(FATAL_ERROR_KIND, filePath, functionName, lineNum, reasonForError,
+                                           conditionText, question);
 
     if (isDebuggerPresent)
     {
         bool const isDebugAnswer =
-            ShowYesNoDialog(fullMessageTitle.c_str(), fullMessageText.c_str(), SEVERITY_FATAL);
+            ShowYesNoDialog(report.title.c_str(), report.dialogText.c_str(), SEVERITY_FATAL);
         ShowMouseCursor(true);
         if (isDebugAnswer)
         {
@@ -172,7 +205,7 @@ void ReportFatalError(char const* filePath, char const* functionName, int lineNu
     }
     else
     {
-        ShowOkayDialog(fullMessageTitle.c_str(), fullMessageText.c_str(), SEVERITY_FATAL);
+        ShowOkayDialog(report.title.c_str(), report.dialogText.c_str(), SEVERITY_FATAL);
         ShowMouseCursor(true);
     }
 
@@ -183,54 +216,18 @@ void ReportFatalError(char const* filePath, char const* functionName, int lineNu
 void ReportRecoverableWarning(char const* filePath, char const* functionName, int lineNum,
                               std::string const& reasonForWarning, char const* conditionText)
 {
-    filePath = NullAsUnknown(filePath);
-    functionName = NullAsUnknown(functionName);
-
-    std::string errorMessage = reasonForWarning;
-    if (errorMessage.empty())
-    {
-        errorMessage =
-            conditionText ? Stringf("WARNING: \"%s\" is false!", conditionText) : "Unspecified warning";
-    }
-
-    char const* const fileName = GetFileNameFromPath(filePath);
-    std::string const fullMessageTitle = std::string(APP_NAME) + " :: Warning";
-    std::string fullMessageText = errorMessage;
-
     bool const isDebuggerPresent = IsDebuggerPresentNow();
-    if (isDebuggerPresent)
-    {
-        fullMessageText += "\n\nDEBUGGER DETECTED!\nWould you like to continue running?\n  (Yes=continue, "
-                           "No=quit, Cancel=debug)\n";
-    }
-    else
-    {
-        fullMessageText += "\n\nWould you like to continue running?\n  (Yes=continue, No=quit)\n";
-    }
-    fullMessageText += "\n---------- Debugging Details Follow ----------\n";
-    if (conditionText)
-    {
-        fullMessageText += Stringf(
-            "\nThis warning was triggered by a run-time condition check:\n  %s\n  from %s(), line %i in %s\n",
-            conditionText, functionName, lineNum, fileName);
-    }
-    else
-    {
-        fullMessageText +=
-            Stringf("\nThis was an unconditional warning triggered by reaching\n line %i of %s, in %s()\n",
-                    lineNum, fileName, functionName);
-    }
-
-    PrintToDebugOutput("\n------------------------------------------------------------------------------\n");
-    PrintToDebugOutput("RUN-TIME RECOVERABLE WARNING on line %i of %s, in %s()\n", lineNum, fileName,
-                       functionName);
-    PrintToDebugOutput("%s(%d): %s\n", filePath, lineNum, errorMessage.c_str());
-    PrintToDebugOutput("------------------------------------------------------------------------------\n\n");
+    std::string const question = isDebuggerPresent
+                                     ? "\n\nDEBUGGER DETECTED!\nWould you like to continue running?\n  "
+                                       "(Yes=continue, No=quit, Cancel=debug)\n"
+                                     : "\n\nWould you like to continue running?\n  (Yes=continue, No=quit)\n";
+    ReportTexts const report = BuildReport(RECOVERABLE_WARNING_KIND, filePath, functionName, lineNum,
+                                           reasonForWarning, conditionText, question);
 
     if (isDebuggerPresent)
     {
         int const answer =
-            ShowYesNoCancelDialog(fullMessageTitle.c_str(), fullMessageText.c_str(), SEVERITY_WARNING);
+            ShowYesNoCancelDialog(report.title.c_str(), report.dialogText.c_str(), SEVERITY_WARNING);
         ShowMouseCursor(true);
         if (answer == 0)
         {
@@ -244,7 +241,7 @@ void ReportRecoverableWarning(char const* filePath, char const* functionName, in
     }
 
     bool const isContinueAnswer =
-        ShowYesNoDialog(fullMessageTitle.c_str(), fullMessageText.c_str(), SEVERITY_WARNING);
+        ShowYesNoDialog(report.title.c_str(), report.dialogText.c_str(), SEVERITY_WARNING);
     ShowMouseCursor(true);
     if (!isContinueAnswer)
     {
