@@ -36,6 +36,29 @@ Vertex_PCU* AppendQuadSlots(std::vector<Vertex_PCU>& verts)
     verts.resize(firstNewIndex + NUM_VERTS_PER_QUAD);
     return verts.data() + firstNewIndex;
 }
+
+// The thick line's one construction, for the list and the fixed array alike.
+void WriteLine(Vertex_PCU* quadVerts, Vec2 const& start, Vec2 const& end, Rgba8 const& color, float thickness)
+{
+    Vec2 const displacement = end - start;
+    float const halfThickness = 0.5f * thickness;
+    Vec2 forwardVector = displacement.GetNormalized();  // stays zero for a zero-length line
+    forwardVector.SetLength(halfThickness);
+    Vec2 const leftVector = forwardVector.GetRotated90Degrees();
+
+    Vec2 const endLeft = end + forwardVector + leftVector;
+    Vec2 const endRight = end + forwardVector - leftVector;
+    Vec2 const startLeft = start - forwardVector + leftVector;
+    Vec2 const startRight = start - forwardVector - leftVector;
+
+    Vec2 const uv(0.f, 0.f);
+    quadVerts[0] = Vertex_PCU(Vec3(startRight), color, uv);
+    quadVerts[1] = Vertex_PCU(Vec3(endRight), color, uv);
+    quadVerts[2] = Vertex_PCU(Vec3(endLeft), color, uv);
+    quadVerts[3] = Vertex_PCU(Vec3(startRight), color, uv);
+    quadVerts[4] = Vertex_PCU(Vec3(endLeft), color, uv);
+    quadVerts[5] = Vertex_PCU(Vec3(startLeft), color, uv);
+}
 }  // namespace
 
 void AddVertsForAABB2D(std::vector<Vertex_PCU>& verts, AABB2 const& bounds, Rgba8 const& color)
@@ -51,35 +74,35 @@ void AddVertsForAABB2D(std::vector<Vertex_PCU>& verts, AABB2 const& bounds, Rgba
               bounds.maxs, color, uvAtMins, uvAtMaxs);
 }
 
-void FillVertsForAABB2D(Vertex_PCU (&quadVerts)[NUM_VERTS_PER_QUAD], AABB2 const& bounds, Rgba8 const& color,
-                        Vec2 const& uvAtMins, Vec2 const& uvAtMaxs)
+void FillVertsForAABB2D(Vertex_PCU (&out_quadVerts)[NUM_VERTS_PER_QUAD], AABB2 const& bounds,
+                        Rgba8 const& color, Vec2 const& uvAtMins, Vec2 const& uvAtMaxs)
 {
-    WriteQuad(quadVerts, bounds.mins, Vec2(bounds.maxs.x, bounds.mins.y), Vec2(bounds.mins.x, bounds.maxs.y),
-              bounds.maxs, color, uvAtMins, uvAtMaxs);
+    WriteQuad(out_quadVerts, bounds.mins, Vec2(bounds.maxs.x, bounds.mins.y),
+              Vec2(bounds.mins.x, bounds.maxs.y), bounds.maxs, color, uvAtMins, uvAtMaxs);
 }
 
 void AddVertsForLine2D(std::vector<Vertex_PCU>& verts, Vec2 const& start, Vec2 const& end, Rgba8 const& color,
                        float thickness)
 {
-    Vec2 const displacement = end - start;
-    float const halfThickness = 0.5f * thickness;
-    Vec2 forwardVector = displacement.GetNormalized();  // stays zero for a zero-length line
-    forwardVector.SetLength(halfThickness);
-    Vec2 const leftVector = forwardVector.GetRotated90Degrees();
-
-    Vec2 const endLeft = end + forwardVector + leftVector;
-    Vec2 const endRight = end + forwardVector - leftVector;
-    Vec2 const startLeft = start - forwardVector + leftVector;
-    Vec2 const startRight = start - forwardVector - leftVector;
-
-    Vec2 const uv(0.f, 0.f);
     Vertex_PCU* quadVerts = AppendQuadSlots(verts);
-    quadVerts[0] = Vertex_PCU(Vec3(startRight), color, uv);
-    quadVerts[1] = Vertex_PCU(Vec3(endRight), color, uv);
-    quadVerts[2] = Vertex_PCU(Vec3(endLeft), color, uv);
-    quadVerts[3] = Vertex_PCU(Vec3(startRight), color, uv);
-    quadVerts[4] = Vertex_PCU(Vec3(endLeft), color, uv);
-    quadVerts[5] = Vertex_PCU(Vec3(startLeft), color, uv);
+    WriteLine(quadVerts, start, end, color, thickness);
+}
+
+void FillVertsForLine2D(Vertex_PCU (&out_quadVerts)[NUM_VERTS_PER_QUAD], Vec2 const& start, Vec2 const& end,
+                        Rgba8 const& color, float thickness)
+{
+    WriteLine(out_quadVerts, start, end, color, thickness);
+}
+
+void GetRingSegmentEnds(Vec2 const& center, float radius, int segmentIndex, Vec2& out_segmentStart,
+                        Vec2& out_segmentEnd)
+{
+    // From the integer index each time, so rounding does not pile up around the
+    // circle and the last segment ends where the first starts.
+    float const startDegrees = static_cast<float>(segmentIndex) * RING_SEGMENT_DEGREES;
+    float const endDegrees = static_cast<float>(segmentIndex + 1) * RING_SEGMENT_DEGREES;
+    out_segmentStart = center + Vec2::MakeFromPolarDegrees(startDegrees, radius);
+    out_segmentEnd = center + Vec2::MakeFromPolarDegrees(endDegrees, radius);
 }
 
 void AddVertsForRing2D(std::vector<Vertex_PCU>& verts, Vec2 const& center, float radius, Rgba8 const& color,
@@ -88,12 +111,9 @@ void AddVertsForRing2D(std::vector<Vertex_PCU>& verts, Vec2 const& center, float
     verts.reserve(verts.size() + NUM_VERTS_PER_RING);
     for (int segmentIndex = 0; segmentIndex < NUM_RING_SEGMENTS; ++segmentIndex)
     {
-        // From the integer index each time, so rounding does not pile up around the
-        // circle.
-        float const startDegrees = static_cast<float>(segmentIndex) * RING_SEGMENT_DEGREES;
-        float const endDegrees = static_cast<float>(segmentIndex + 1) * RING_SEGMENT_DEGREES;
-        Vec2 const segmentStart = center + Vec2::MakeFromPolarDegrees(startDegrees, radius);
-        Vec2 const segmentEnd = center + Vec2::MakeFromPolarDegrees(endDegrees, radius);
+        Vec2 segmentStart;
+        Vec2 segmentEnd;
+        GetRingSegmentEnds(center, radius, segmentIndex, segmentStart, segmentEnd);
         AddVertsForLine2D(verts, segmentStart, segmentEnd, color, thickness);
     }
 }
