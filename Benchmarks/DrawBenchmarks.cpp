@@ -56,7 +56,7 @@ RenderContext& GetRenderer()
 {
     static RenderContext* const s_renderer = []
     {
-        CreateOSWindow(1.3333334f, "Dotsunder benchmarks");
+        CreateOSWindow(WORLD_WIDTH / WORLD_HEIGHT, "Dotsunder benchmarks");
         CreateOpenGLRenderingContext();
         RenderContext* renderer = new RenderContext();
         renderer->Startup();

@@ -2,6 +2,7 @@
 // game to the first frame on the X display, that is, its window viewable and the
 // first line of the hint drawn in it. Run under tools/with-display.sh.
 
+#include "Game/Game.hpp"
 #include "Tests/EndToEnd/GameProcess.hpp"
 #include "Tests/EndToEnd/X11Session.hpp"
 
@@ -13,7 +14,8 @@
 namespace
 {
 constexpr double GIVE_UP_SECONDS = 20.0;
-constexpr float HINT_FIRST_LINE_FROM_TOP = 32.f / 192.f;  // the hint's top line, as a share of the height
+constexpr float HINT_FIRST_LINE_FROM_TOP =
+    32.f / WORLD_HEIGHT;  // the hint's top line, as a share of the height
 
 double GetWallSeconds()
 {

@@ -2,11 +2,10 @@
 
 #include "Engine/Core/Rgba8.hpp"
 #include "Game/DrawingHelpers.hpp"
+#include "Game/Game.hpp"
 
 namespace
 {
-constexpr float WORLD_WIDTH = 256.f;
-constexpr float WORLD_HEIGHT = 192.f;
 constexpr float DEBUG_LINE_THICKNESS = 0.2f;
 }  // namespace
 

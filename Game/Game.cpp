@@ -23,8 +23,6 @@
 
 namespace
 {
-constexpr float WORLD_WIDTH = 256.f;
-constexpr float WORLD_HEIGHT = 192.f;
 constexpr int TEXT_BUFFER_SIZE = 128;
 
 char const* const PUZZLE_HINTS[] = {

@@ -16,6 +16,11 @@ class DotFont;
 class RandomNumberGenerator;
 struct Rgba8;
 
+// The world both cameras show, in world units with the origin at the bottom left;
+// the window's client area has its aspect.
+constexpr float WORLD_WIDTH = 256.f;
+constexpr float WORLD_HEIGHT = 192.f;
+
 constexpr int GAME_STATE_PLAYING = 0;
 constexpr int GAME_STATE_SOLVED = 1;
 constexpr int GAME_STATE_END_SCREEN = 2;

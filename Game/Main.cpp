@@ -6,10 +6,10 @@
 #include "Engine/Platform/HeapTuning.hpp"
 #include "Engine/Platform/Window.hpp"
 #include "Game/App.hpp"
+#include "Game/Game.hpp"
 
 namespace
 {
-constexpr float CLIENT_ASPECT = 1.3333334f;  // 4:3, width over height
 constexpr char const* APP_NAME = "Dotsunder";
 
 // Static: in the browser the frames run after main has returned to the page.
@@ -43,7 +43,7 @@ int main(int argc, char** argv)
     (void)argv;
 
     TuneHeapForSteadyFrames();
-    CreateOSWindow(CLIENT_ASPECT, APP_NAME);
+    CreateOSWindow(WORLD_WIDTH / WORLD_HEIGHT, APP_NAME);
     CreateOpenGLRenderingContext();
 
     App* app = new App();

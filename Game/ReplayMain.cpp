@@ -16,6 +16,7 @@
 #include "Engine/Platform/FramePacer.hpp"
 #include "Engine/Platform/Window.hpp"
 #include "Engine/Renderer/RenderContext.hpp"
+#include "Game/Game.hpp"
 #include "Game/ScriptedInputDriver.hpp"
 
 #include <cinttypes>
@@ -34,7 +35,7 @@ char const* const USAGE = "usage: DotsunderReplay [--every N] [--show SECONDS] S
 // The game's window, drawing the replayed game without updating it.
 void ShowGame(ScriptedInputDriver& driver, double showSeconds)
 {
-    CreateOSWindow(1.3333334f, "Dotsunder");
+    CreateOSWindow(WORLD_WIDTH / WORLD_HEIGHT, "Dotsunder");
     CreateOpenGLRenderingContext();
     bool isClosed = false;
     SetQuitRequestedCallback([&isClosed] { isClosed = true; });

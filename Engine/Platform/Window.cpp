@@ -9,7 +9,7 @@
 #include "Engine/Math/Vec2.hpp"
 #include "Engine/Platform/KeyTranslation.hpp"
 
-#include <SDL2/SDL.h>
+#include <SDL.h>
 
 #include <cmath>
 #include <utility>
@@ -19,6 +19,7 @@ namespace
 SDL_Window* g_sdlWindow = nullptr;
 SDL_GLContext g_glContext = nullptr;
 SDL_Cursor* g_arrowCursor = nullptr;
+float g_clientAspect = 0.f;  // as given to CreateOSWindow
 std::function<void()> g_quitRequestedCallback;
 // The code each physical key's press gave the input system, so that its release
 // takes back exactly that code: 0 while the key is up or its press was not given.
@@ -319,6 +320,7 @@ void CreateOSWindow(float clientAspect, char const* title)
                               clientWidth, clientHeight, SDL_GetError()));
     }
     SDL_RaiseWindow(g_sdlWindow);
+    g_clientAspect = clientAspect;
 
     // Without its own cursor the window shows the system's default one, which is no
     // reason to stop the program.
@@ -366,6 +368,7 @@ void DestroyOSWindow()
     }
     SDL_DestroyWindow(g_sdlWindow);
     g_sdlWindow = nullptr;
+    g_clientAspect = 0.f;
     ForgetHeldKeys();
     if (g_arrowCursor != nullptr)
     {
@@ -414,7 +417,12 @@ IntVec2 GetOSWindowDrawableSize()
     return IntVec2(drawableWidth, drawableHeight);
 }
 
-bool GetMouseClientPosition(Vec2& outPixels, Vec2& outClientSize)
+float GetOSWindowClientAspect()
+{
+    return g_clientAspect;
+}
+
+bool GetMouseClientPosition(Vec2& out_pixels, Vec2& out_clientSize)
 {
     if (g_sdlWindow == nullptr)
     {
@@ -435,7 +443,7 @@ bool GetMouseClientPosition(Vec2& outPixels, Vec2& outClientSize)
     int windowX = 0;
     int windowY = 0;
     SDL_GetWindowPosition(g_sdlWindow, &windowX, &windowY);
-    outPixels = Vec2(static_cast<float>(cursorX - windowX), static_cast<float>(cursorY - windowY));
-    outClientSize = Vec2(static_cast<float>(clientWidth), static_cast<float>(clientHeight));
+    out_pixels = Vec2(static_cast<float>(cursorX - windowX), static_cast<float>(cursorY - windowY));
+    out_clientSize = Vec2(static_cast<float>(clientWidth), static_cast<float>(clientHeight));
     return true;
 }

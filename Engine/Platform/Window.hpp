@@ -44,7 +44,10 @@ void SetQuitRequestedCallback(std::function<void()> callback);
 
 // The GL drawable's size in pixels, (0, 0) when there is no window.
 IntVec2 GetOSWindowDrawableSize();
+// The aspect the window was created with, which the picture keeps however the
+// window is resized or made fullscreen; 0 when there is no window.
+float GetOSWindowClientAspect();
 // The cursor in client pixels (y down, relative to the client's top-left corner,
 // outside the client area too) and the client size. False, touching neither output,
 // when there is no window or its client area is empty.
-bool GetMouseClientPosition(Vec2& outPixels, Vec2& outClientSize);
+bool GetMouseClientPosition(Vec2& out_pixels, Vec2& out_clientSize);

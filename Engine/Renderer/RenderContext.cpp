@@ -68,7 +68,7 @@ void RenderContext::BeginFrame()
     glClearColor(0.f, 0.f, 0.f, 1.f);
     glClear(GL_COLOR_BUFFER_BIT);
 
-    Viewport const picture = ComputeLetterboxViewport(drawableSize);
+    Viewport const picture = ComputeLetterboxViewport(drawableSize, GetOSWindowClientAspect());
     glViewport(picture.mins.x, picture.mins.y, picture.dimensions.x, picture.dimensions.y);
     glScissor(picture.mins.x, picture.mins.y, picture.dimensions.x, picture.dimensions.y);
     glEnable(GL_SCISSOR_TEST);

@@ -29,9 +29,9 @@ public:
 
     void Startup();  // all one-time GL state: alpha blending on
     // Follows the drawable size: clears it to black, then keeps the picture in
-    // the largest centred 4:3 rectangle (viewport and scissor), so a resized
-    // window keeps its proportions with black bars. Without an engine window
-    // the viewport is left as it is.
+    // the largest centred rectangle of the window's client aspect (viewport and
+    // scissor), so a resized window keeps its proportions with black bars.
+    // Without an engine window the viewport is left as it is.
     void BeginFrame();
     void EndFrame();
     // Deletes the GL names of every texture and frees the textures and fonts,

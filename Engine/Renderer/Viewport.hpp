@@ -4,9 +4,6 @@
 
 #include "Engine/Math/IntVec2.hpp"
 
-constexpr int PICTURE_ASPECT_WIDTH = 4;  // the world is 256 by 192 units
-constexpr int PICTURE_ASPECT_HEIGHT = 3;
-
 // A rectangle in whole drawable pixels, origin at the bottom left (glViewport's
 // convention).
 struct Viewport
@@ -20,9 +17,9 @@ struct Viewport
     }
 };
 
-// Sizes are rounded down, so the rectangle never leaves the drawable area; an
-// odd leftover puts the extra pixel on the right or top bar. A drawable area
-// without width or height (or with a negative one) gives an empty rectangle at
-// (0,0).
-Viewport ComputeLetterboxViewport(IntVec2 const& drawableSize, int aspectWidth = PICTURE_ASPECT_WIDTH,
-                                  int aspectHeight = PICTURE_ASPECT_HEIGHT);
+// pictureAspect is width over height. Sizes are rounded down, so the rectangle
+// never leaves the drawable area; an odd leftover puts the extra pixel on the
+// right or top bar. A drawable area without width or height (or with a negative
+// one), or an aspect that is not positive, finite and within 10000:1 either way,
+// gives an empty rectangle at (0,0).
+Viewport ComputeLetterboxViewport(IntVec2 const& drawableSize, float pictureAspect);

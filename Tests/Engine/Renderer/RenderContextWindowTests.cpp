@@ -34,7 +34,7 @@ TEST(ComputeLetterboxViewport, LargestCenteredFourByThreeRectangle)
     for (Case const& testCase : CASES)
     {
         SCOPED_TRACE(testCase.drawableSize.GetAsString());
-        Viewport const viewport = ComputeLetterboxViewport(testCase.drawableSize);
+        Viewport const viewport = ComputeLetterboxViewport(testCase.drawableSize, 4.f / 3.f);
         EXPECT_EQ(viewport, testCase.expected)
             << viewport.mins.GetAsString() << " size " << viewport.dimensions.GetAsString();
     }
@@ -63,7 +63,7 @@ TEST(RenderContextWindowTest, ResizedWindowLetterboxesThePicture)
         ASSERT_EQ(GetOSWindowDrawableSize(), size);
 
         renderer.BeginFrame();
-        Viewport const picture = ComputeLetterboxViewport(size);
+        Viewport const picture = ComputeLetterboxViewport(size, 4.f / 3.f);
         GLint viewport[4] = {};
         glGetIntegerv(GL_VIEWPORT, viewport);
         EXPECT_EQ(IntVec2(viewport[0], viewport[1]), picture.mins);
