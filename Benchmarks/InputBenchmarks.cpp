@@ -2,9 +2,10 @@
 // input system's BeginFrame does, against once per slot, as slot polls once did.
 
 #include "Engine/Input/ControllerBackend.hpp"
+#include "Engine/Input/InputSystem.hpp"
 #include "Engine/Input/XboxController.hpp"
 
-#include <SDL2/SDL.h>
+#include <SDL.h>
 #include <benchmark/benchmark.h>
 
 namespace
@@ -23,11 +24,11 @@ void BM_ControllerFrameWithTwoPads(benchmark::State& state)
         SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
                                   SDL_CONTROLLER_BUTTON_MAX, 0);
     }
-    XboxController controllers[NUM_CONTROLLER_SLOTS] = {XboxController(0), XboxController(1),
+    XboxController controllers[NUM_XBOX_CONTROLLERS] = {XboxController(0), XboxController(1),
                                                         XboxController(2), XboxController(3)};
     for (auto _ : state)
     {
-        for (int slotIndex = 0; slotIndex < NUM_CONTROLLER_SLOTS; ++slotIndex)
+        for (int slotIndex = 0; slotIndex < NUM_XBOX_CONTROLLERS; ++slotIndex)
         {
             if (slotIndex < listReadsPerFrame)
             {

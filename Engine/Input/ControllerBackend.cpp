@@ -1,6 +1,8 @@
 #include "Engine/Input/ControllerBackend.hpp"
 
-#include <SDL2/SDL.h>
+#include "Engine/Input/InputSystem.hpp"
+
+#include <SDL.h>
 
 namespace
 {
@@ -49,12 +51,12 @@ constexpr int SDL_TRIGGER_AXIS_MAX = 32767;
 constexpr int SDL_STICK_AXIS_MIN = -32768;
 constexpr int SDL_STICK_AXIS_MAX = 32767;
 
-ControllerSlot g_slots[NUM_CONTROLLER_SLOTS];
+ControllerSlot g_slots[NUM_XBOX_CONTROLLERS];
 BackendStatus g_status = BackendStatus::NOT_STARTED;
 
 bool IsValidSlot(int slotIndex)
 {
-    return slotIndex >= 0 && slotIndex < NUM_CONTROLLER_SLOTS;
+    return slotIndex >= 0 && slotIndex < NUM_XBOX_CONTROLLERS;
 }
 
 // Started on the first poll, so that programs and tests that never poll never

@@ -1,8 +1,7 @@
 #pragma once
 // The platform half of the game controllers: four XInput-style slots over SDL's
-// game controllers. Values come in XInput's units and signs.
-
-constexpr int NUM_CONTROLLER_SLOTS = 4;
+// game controllers, one per XboxController (NUM_XBOX_CONTROLLERS). Values come in
+// XInput's units and signs.
 
 // XInput's wButtons bits.
 constexpr unsigned short XINPUT_BIT_DPAD_UP = 0x0001;
