@@ -1,6 +1,6 @@
 #include "Engine/Platform/FramePacer.hpp"
 
-#include <SDL2/SDL.h>
+#include <SDL.h>
 
 #include <chrono>
 #include <thread>

@@ -2,8 +2,8 @@
 
 #include "Engine/Input/KeyCodes.hpp"
 
-#include <SDL2/SDL_keycode.h>
-#include <SDL2/SDL_scancode.h>
+#include <SDL_keycode.h>
+#include <SDL_scancode.h>
 
 #include <cstddef>
 
