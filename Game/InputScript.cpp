@@ -10,7 +10,7 @@
 namespace
 {
 // A whole token as a decimal integer in [minInclusive, maxInclusive]; nothing else.
-bool ParseIntToken(std::string const& token, long minInclusive, long maxInclusive, long& outValue)
+bool ParseIntToken(std::string const& token, long minInclusive, long maxInclusive, long& out_value)
 {
     if (token.empty() || token[0] == '+' || token[0] == '-' || token[0] == ' ')
     {
@@ -23,11 +23,11 @@ bool ParseIntToken(std::string const& token, long minInclusive, long maxInclusiv
     {
         return false;
     }
-    outValue = value;
+    out_value = value;
     return true;
 }
 
-bool ParseDeltaToken(std::string const& token, float& outDeltaSeconds)
+bool ParseDeltaToken(std::string const& token, float& out_deltaSeconds)
 {
     char* end = nullptr;
     errno = 0;
@@ -37,20 +37,20 @@ bool ParseDeltaToken(std::string const& token, float& outDeltaSeconds)
     {
         return false;
     }
-    outDeltaSeconds = value;
+    out_deltaSeconds = value;
     return true;
 }
 
-std::string ParseLine(std::string const& line, ScriptFrame& outFrame, bool& outIsFrame)
+std::string ParseLine(std::string const& line, ScriptFrame& out_frame, bool& out_isFrame)
 {
-    outIsFrame = false;
+    out_isFrame = false;
     std::istringstream tokens(line.substr(0, line.find('#')));
     std::string token;
     if (!(tokens >> token))
     {
         return "";
     }
-    if (!ParseDeltaToken(token, outFrame.deltaSeconds))
+    if (!ParseDeltaToken(token, out_frame.deltaSeconds))
     {
         return "the delta \"" + token + "\" is not a number of seconds of 0 or more";
     }
@@ -68,7 +68,7 @@ std::string ParseLine(std::string const& line, ScriptFrame& outFrame, bool& outI
             {
                 return "the key \"" + token + "\" is not + or - and a key code from 0 to 255";
             }
-            outFrame.keyChanges.push_back({static_cast<unsigned char>(value), token[0] == '+'});
+            out_frame.keyChanges.push_back({static_cast<unsigned char>(value), token[0] == '+'});
         }
         else if (token[0] == '*')
         {
@@ -77,7 +77,7 @@ std::string ParseLine(std::string const& line, ScriptFrame& outFrame, bool& outI
                 return Stringf("the frame count \"%s\" is not a whole number from 1 to %d", token.c_str(),
                                SCRIPT_MAX_FRAME_COUNT);
             }
-            outFrame.frameCount = static_cast<int>(value);
+            out_frame.frameCount = static_cast<int>(value);
             hasFrameCount = true;
         }
         else
@@ -85,12 +85,12 @@ std::string ParseLine(std::string const& line, ScriptFrame& outFrame, bool& outI
             return "\"" + token + "\" is neither a key change (+N, -N) nor a frame count (*N)";
         }
     }
-    outIsFrame = true;
+    out_isFrame = true;
     return "";
 }
 }  // namespace
 
-bool ParseInputScript(std::string const& text, std::vector<ScriptFrame>& outFrames, std::string& outError)
+bool ParseInputScript(std::string const& text, std::vector<ScriptFrame>& out_frames, std::string& out_error)
 {
     std::istringstream lines(text);
     std::string line;
@@ -103,12 +103,12 @@ bool ParseInputScript(std::string const& text, std::vector<ScriptFrame>& outFram
         std::string const error = ParseLine(line, frame, isFrame);
         if (!error.empty())
         {
-            outError = Stringf("line %d: %s", lineNumber, error.c_str());
+            out_error = Stringf("line %d: %s", lineNumber, error.c_str());
             return false;
         }
         if (isFrame)
         {
-            outFrames.push_back(frame);
+            out_frames.push_back(frame);
         }
     }
     return true;

@@ -40,7 +40,7 @@ struct ScriptFrame
 
 constexpr int SCRIPT_MAX_FRAME_COUNT = 100000000;  // per line
 
-// False on the first bad line, with outError naming the line and what is wrong;
-// outFrames then holds the lines before it.
-bool ParseInputScript(std::string const& text, std::vector<ScriptFrame>& outFrames, std::string& outError);
+// False on the first bad line, with out_error naming the line and what is wrong;
+// out_frames then holds the lines before it.
+bool ParseInputScript(std::string const& text, std::vector<ScriptFrame>& out_frames, std::string& out_error);
 std::string FormatInputScript(std::vector<ScriptFrame> const& frames);
