@@ -1,7 +1,7 @@
 #pragma once
 // Base of every game object (dots and the cursor): kinematic state, life flags and
-// a back-pointer to the owning Game. The virtual table has exactly 14 slots and no
-// virtual destructor, so owners delete objects through their concrete type.
+// a back-pointer to the owning Game. Fourteen virtual operations and no virtual
+// destructor, so owners delete objects through their concrete type.
 
 #include "Engine/Math/Vec2.hpp"
 
@@ -12,7 +12,8 @@ class Entity
 public:
     Entity(Game* game, Vec2 const& position);
 
-    // Slot order is part of the contract: derived classes override by slot.
+    // Declared in the design's order. Derived classes override by name; nothing
+    // reads the virtual table by position, so the order carries no meaning to code.
     virtual void Update(float deltaSeconds);  // semi-implicit Euler; frozen once dead, age always grows
     virtual void Render() const;
     virtual void DebugRender() const;
