@@ -23,7 +23,7 @@ char const* GetDecoderFailureReason()
 }
 }  // namespace
 
-Image::Image(std::string const& imageFilePath)
+Image::FileTexels Image::DecodeFile(std::string const& imageFilePath, ReportSite const& site)
 {
     int imageTexelSizeX = 0;
     int imageTexelSizeY = 0;
@@ -31,26 +31,39 @@ Image::Image(std::string const& imageFilePath)
     stbi_set_flip_vertically_on_load(1);
     unsigned char* imageData =
         stbi_load(imageFilePath.c_str(), &imageTexelSizeX, &imageTexelSizeY, &numComponents, 0);
-    GUARANTEE_OR_DIE(
-        imageData, "Image::Image",
+    GUARANTEE_AT_SITE_OR_DIE(
+        site, imageData,
         Stringf("Failed to load image \"%s\": %s", imageFilePath.c_str(), GetDecoderFailureReason()));
-    GUARANTEE_OR_DIE(numComponents >= 3 && numComponents <= 4 && imageTexelSizeX > 0 && imageTexelSizeY > 0,
-                     "Image::Image",
-                     Stringf("ERROR loading image \"%s\" (Bpp=%i, size=%i,%i)", imageFilePath.c_str(),
-                             numComponents, imageTexelSizeX, imageTexelSizeY));
+    GUARANTEE_AT_SITE_OR_DIE(
+        site, numComponents >= 3 && numComponents <= 4 && imageTexelSizeX > 0 && imageTexelSizeY > 0,
+        Stringf("ERROR loading image \"%s\" (Bpp=%i, size=%i,%i)", imageFilePath.c_str(), numComponents,
+                imageTexelSizeX, imageTexelSizeY));
 
+    FileTexels file;
+    file.dimensions = IntVec2(imageTexelSizeX, imageTexelSizeY);
+    file.numComponents = numComponents;
+    size_t const numBytes = static_cast<size_t>(imageTexelSizeX) * static_cast<size_t>(imageTexelSizeY) *
+                            static_cast<size_t>(numComponents);
+    file.bytes.assign(imageData, imageData + numBytes);
+    stbi_image_free(imageData);
+    return file;
+}
+
+Image::Image(std::string const& imageFilePath)
+{
+    FileTexels const file = DecodeFile(imageFilePath, REPORT_SITE("Image::Image"));
     m_imageFilePath = imageFilePath;
-    m_dimensions = IntVec2(imageTexelSizeX, imageTexelSizeY);
-    size_t const numTexels = static_cast<size_t>(imageTexelSizeX) * static_cast<size_t>(imageTexelSizeY);
+    m_dimensions = file.dimensions;
+    size_t const numTexels = static_cast<size_t>(file.dimensions.x) * static_cast<size_t>(file.dimensions.y);
+    size_t const bytesPerTexel = static_cast<size_t>(file.numComponents);
     m_texels.reserve(numTexels);
     for (size_t texelIndex = 0; texelIndex < numTexels; ++texelIndex)
     {
-        unsigned char const* texelBytes = imageData + texelIndex * static_cast<size_t>(numComponents);
+        unsigned char const* texelBytes = file.bytes.data() + texelIndex * bytesPerTexel;
         Rgba8 const newTexel(texelBytes[0], texelBytes[1], texelBytes[2],
-                             numComponents == 4 ? texelBytes[3] : 255);
+                             bytesPerTexel == 4 ? texelBytes[3] : 255);
         m_texels.push_back(newTexel);
     }
-    stbi_image_free(imageData);
 }
 
 Rgba8 Image::GetTexelColor(int texelX, int texelY) const

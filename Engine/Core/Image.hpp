@@ -9,9 +9,23 @@
 #include <string>
 #include <vector>
 
+struct ReportSite;
+
 class Image
 {
 public:
+    // An image file's texels exactly as stored, bottom row first, numComponents
+    // bytes each (3 for RGB, 4 for RGBA), for whoever uses them as they are.
+    struct FileTexels
+    {
+        IntVec2 dimensions;
+        int numComponents = 0;
+        std::vector<unsigned char> bytes;
+    };
+    // A missing or undecodable file, one or two components or an empty picture are
+    // fatal, the report naming the file and coming from the caller's site.
+    static FileTexels DecodeFile(std::string const& imageFilePath, ReportSite const& site);
+
     // Decoded bottom row first, so texel (0, 0) is the picture's bottom-left.
     // RGB files get alpha 255; a missing or undecodable file, one or two
     // components or an empty picture are fatal, the report naming the file.

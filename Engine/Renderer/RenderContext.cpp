@@ -1,6 +1,7 @@
 #include "Engine/Renderer/RenderContext.hpp"
 
 #include "Engine/Core/ErrorWarningAssert.hpp"
+#include "Engine/Core/Image.hpp"
 #include "Engine/Core/Rgba8.hpp"
 #include "Engine/Core/Vertex_PCU.hpp"
 #include "Engine/Math/AABB2.hpp"
@@ -14,18 +15,8 @@
 #include "Engine/Renderer/Viewport.hpp"
 
 #include <GL/gl.h>
-#include <stb_image.h>
 
 RenderContext* g_theRenderer = nullptr;
-
-namespace
-{
-char const* GetDecoderFailureReason()
-{
-    char const* reason = stbi_failure_reason();
-    return reason != nullptr ? reason : "no reason given";
-}
-}  // namespace
 
 RenderContext::~RenderContext()
 {
@@ -188,19 +179,8 @@ Texture* RenderContext::CreateOrGetTextureFromFile(std::string const& imageFileP
 
 Texture* RenderContext::CreateTextureFromFile(std::string const& imageFilePath)
 {
-    int imageTexelSizeX = 0;
-    int imageTexelSizeY = 0;
-    int numComponents = 0;
-    stbi_set_flip_vertically_on_load(1);
-    unsigned char* imageData =
-        stbi_load(imageFilePath.c_str(), &imageTexelSizeX, &imageTexelSizeY, &numComponents, 0);
-    GUARANTEE_OR_DIE(
-        imageData, "RenderContext::CreateTextureFromFile",
-        Stringf("Failed to load image \"%s\": %s", imageFilePath.c_str(), GetDecoderFailureReason()));
-    GUARANTEE_OR_DIE(numComponents >= 3 && numComponents <= 4 && imageTexelSizeX > 0 && imageTexelSizeY > 0,
-                     "RenderContext::CreateTextureFromFile",
-                     Stringf("ERROR loading image \"%s\" (Bpp=%i, size=%i,%i)", imageFilePath.c_str(),
-                             numComponents, imageTexelSizeX, imageTexelSizeY));
+    Image::FileTexels const file =
+        Image::DecodeFile(imageFilePath, REPORT_SITE("RenderContext::CreateTextureFromFile"));
 
     glEnable(GL_TEXTURE_2D);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // rows of 3-byte texels are not padded to 4
@@ -211,14 +191,13 @@ Texture* RenderContext::CreateTextureFromFile(std::string const& imageFilePath)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    GLenum const bufferFormat = (numComponents == 3) ? GL_RGB : GL_RGBA;
+    GLenum const bufferFormat = (file.numComponents == 3) ? GL_RGB : GL_RGBA;
     GLint const internalFormat = static_cast<GLint>(bufferFormat);
-    glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, imageTexelSizeX, imageTexelSizeY, 0, bufferFormat,
-                 GL_UNSIGNED_BYTE, imageData);
-    stbi_image_free(imageData);
+    glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, file.dimensions.x, file.dimensions.y, 0, bufferFormat,
+                 GL_UNSIGNED_BYTE, file.bytes.data());
 
     Texture* newTexture =
-        new Texture(textureID, imageTexelSizeX, imageTexelSizeY, numComponents, imageFilePath);
+        new Texture(textureID, file.dimensions.x, file.dimensions.y, file.numComponents, imageFilePath);
     m_loadedTextures.push_back(newTexture);
     return newTexture;
 }
