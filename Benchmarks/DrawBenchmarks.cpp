@@ -66,8 +66,9 @@ RenderContext& GetRenderer()
     return *s_renderer;
 }
 
-// numDots resting unit dots laid out row by row over the world, instead of the hint.
-void PutDotsInPlace(Game& game, int numDots)
+// numDots resting unit dots laid out row by row over the world, instead of the
+// hint; returns their vertices as the game builds them for its one draw call.
+std::vector<Vertex_PCU> PutDotsInPlace(Game& game, int numDots)
 {
     game.ClearAllDots();
     for (int dotIndex = 0; dotIndex < numDots; ++dotIndex)
@@ -77,6 +78,9 @@ void PutDotsInPlace(Game& game, int numDots)
         unsigned char const shade = static_cast<unsigned char>(dotIndex);
         game.m_textDots.push_back(new Dot(&game, position, 1.f, Rgba8(255, shade, 128, 255)));
     }
+    std::vector<Vertex_PCU> verts;
+    game.AppendDotVerts(verts);
+    return verts;
 }
 
 void DrawWithVertexArrays(std::vector<Vertex_PCU> const& verts)
@@ -101,9 +105,7 @@ void BM_DrawImmediateVersusVertexArrays(benchmark::State& state)
     RenderContext& renderer = GetRenderer();
     ScriptedInputDriver driver;
     Game& game = driver.GetGame();
-    PutDotsInPlace(game, static_cast<int>(state.range(0)));
-    std::vector<Vertex_PCU> verts;
-    game.AppendDotVerts(verts);
+    std::vector<Vertex_PCU> const verts = PutDotsInPlace(game, static_cast<int>(state.range(0)));
     renderer.BeginFrame();
     renderer.BeginCamera(game.m_screenCamera);
     double immediateSeconds = 0.0;
@@ -137,9 +139,7 @@ void BM_WholeFrameUnpaced(benchmark::State& state)
     RenderContext& renderer = GetRenderer();
     ScriptedInputDriver driver;
     Game& game = driver.GetGame();
-    PutDotsInPlace(game, static_cast<int>(state.range(0)));
-    std::vector<Vertex_PCU> verts;
-    game.AppendDotVerts(verts);
+    std::vector<Vertex_PCU> const verts = PutDotsInPlace(game, static_cast<int>(state.range(0)));
     double gameSeconds = 0.0;
     double arraySeconds = 0.0;
     long gameFaults = 0;
