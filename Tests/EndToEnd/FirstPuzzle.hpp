@@ -8,13 +8,12 @@
 #include "Engine/Math/AABB2.hpp"
 #include "Engine/Math/IntVec2.hpp"
 #include "Engine/Math/Vec2.hpp"
+#include "Game/Game.hpp"
 #include "Tests/EndToEnd/ScreenImage.hpp"
 
 #include <string>
 #include <vector>
 
-constexpr int WORLD_WIDTH = 256;
-constexpr int WORLD_HEIGHT = 192;
 constexpr float CURSOR_STEP = 8.f;  // world units an arrow press moves the cursor: half its size
 
 bool IsWhite(Rgba8 const& color);
