@@ -30,6 +30,28 @@ bool IsPixelSet(int16_t rowBits, int bitIndex)
     return ((rowBits >> bitIndex) & 1) != 0;
 }
 
+// Visits the lit pixels of a glyph (none without a glyph) with their centres, row
+// by row from the top and, within a row, from bit 0, the rightmost pixel: dots and
+// vertices come in this order.
+template <typename PixelVisitor>
+void ForEachLitPixel(int16_t const* glyphRows, PixelVisitor&& visitPixel)
+{
+    if (glyphRows == nullptr)
+    {
+        return;
+    }
+    for (int rowIndex = 0; rowIndex < DOT_FONT_GLYPH_ROWS; ++rowIndex)
+    {
+        for (int bitIndex = 0; bitIndex < 8; ++bitIndex)
+        {
+            if (IsPixelSet(glyphRows[rowIndex], bitIndex))
+            {
+                visitPixel(GetPixelCenter(bitIndex, rowIndex));
+            }
+        }
+    }
+}
+
 char const* TextOrEmpty(char const* text)
 {
     return text != nullptr ? text : "";
@@ -150,27 +172,15 @@ int16_t const* DotFont::GetGlyphRows(char character) const
 void DotFont::SpawnLetterDots(std::vector<Dot*>& dots, char character, float scale, Vec2 const& position,
                               Rgba8 const& color, bool isUnbreakable) const
 {
-    int16_t const* glyphRows = GetGlyphRows(character);
-    if (glyphRows == nullptr)
-    {
-        return;
-    }
-    for (int rowIndex = 0; rowIndex < DOT_FONT_GLYPH_ROWS; ++rowIndex)
-    {
-        for (int bitIndex = 0; bitIndex < 8; ++bitIndex)
-        {
-            if (!IsPixelSet(glyphRows[rowIndex], bitIndex))
-            {
-                continue;
-            }
-            // A dot's position is the bottom-left corner of its square.
-            Vec2 const pixelPos = GetPixelCenter(bitIndex, rowIndex);
-            Vec2 const dotPosition = position + (pixelPos - Vec2(0.5f, 0.5f)) * scale;
-            Dot* tmpDot = new Dot(m_game, dotPosition, scale, color);
-            tmpDot->m_isUnbreakable = isUnbreakable;
-            dots.push_back(tmpDot);
-        }
-    }
+    ForEachLitPixel(GetGlyphRows(character),
+                    [&](Vec2 const& pixelPos)
+                    {
+                        // A dot's position is the bottom-left corner of its square.
+                        Vec2 const dotPosition = position + (pixelPos - Vec2(0.5f, 0.5f)) * scale;
+                        Dot* tmpDot = new Dot(m_game, dotPosition, scale, color);
+                        tmpDot->m_isUnbreakable = isUnbreakable;
+                        dots.push_back(tmpDot);
+                    });
 }
 
 void DotFont::SpawnTextDots(std::vector<Dot*>& dots, char const* text, float scale, Vec2 position, Vec2 pivot,
@@ -204,33 +214,23 @@ void DotFont::DrawChar(char character, float scale, Vec2 position, Rgba8 color) 
     // drawn letter neither fills a fresh array nor allocates. One thread draws.
     static Vertex_PCU s_charVertexes[MAX_VERTS_PER_CHAR];
     int numVertexes = 0;
-    int16_t const* glyphRows = GetGlyphRows(character);
-    if (glyphRows != nullptr)
-    {
-        Vec2 const uv(0.f, 0.f);
-        for (int rowIndex = 0; rowIndex < DOT_FONT_GLYPH_ROWS; ++rowIndex)
-        {
-            for (int bitIndex = 0; bitIndex < 8; ++bitIndex)
-            {
-                if (!IsPixelSet(glyphRows[rowIndex], bitIndex))
-                {
-                    continue;
-                }
-                Vec2 const pixelPos = GetPixelCenter(bitIndex, rowIndex);
-                Vec2 const corners[6] = {
-                    pixelPos + Vec2(-0.5f, -0.5f), pixelPos + Vec2(0.5f, -0.5f), pixelPos + Vec2(0.5f, 0.5f),
-                    pixelPos + Vec2(-0.5f, -0.5f), pixelPos + Vec2(0.5f, 0.5f),  pixelPos + Vec2(-0.5f, 0.5f),
-                };
-                // Scaled about the glyph's origin, then moved to the position: the
-                // transform of a rotation of 0, without its trigonometry.
-                for (Vec2 const& corner : corners)
-                {
-                    Vec2 const drawn = corner * scale + position;
-                    s_charVertexes[numVertexes++] = Vertex_PCU(Vec3(drawn.x, drawn.y, 0.f), color, uv);
-                }
-            }
-        }
-    }
+    ForEachLitPixel(GetGlyphRows(character),
+                    [&](Vec2 const& pixelPos)
+                    {
+                        Vec2 const corners[6] = {
+                            pixelPos + Vec2(-0.5f, -0.5f), pixelPos + Vec2(0.5f, -0.5f),
+                            pixelPos + Vec2(0.5f, 0.5f),   pixelPos + Vec2(-0.5f, -0.5f),
+                            pixelPos + Vec2(0.5f, 0.5f),   pixelPos + Vec2(-0.5f, 0.5f),
+                        };
+                        // Scaled about the glyph's origin, then moved to the position: the
+                        // transform of a rotation of 0, without its trigonometry.
+                        for (Vec2 const& corner : corners)
+                        {
+                            Vec2 const drawn = corner * scale + position;
+                            s_charVertexes[numVertexes++] =
+                                Vertex_PCU(Vec3(drawn.x, drawn.y, 0.f), color, Vec2(0.f, 0.f));
+                        }
+                    });
     // Issued even when empty: one draw call per character.
     g_theRenderer->DrawVertexArray(numVertexes, s_charVertexes);
 }
@@ -283,22 +283,8 @@ void DotFont::DrawTextWithSpacing(char const* text, float scale, Vec2 position, 
 
 int DotFont::GetGlyphDotCount(char character) const
 {
-    int16_t const* glyphRows = GetGlyphRows(character);
-    if (glyphRows == nullptr)
-    {
-        return 0;
-    }
     int dotCount = 0;
-    for (int rowIndex = 0; rowIndex < DOT_FONT_GLYPH_ROWS; ++rowIndex)
-    {
-        for (int bitIndex = 0; bitIndex < 8; ++bitIndex)
-        {
-            if (IsPixelSet(glyphRows[rowIndex], bitIndex))
-            {
-                ++dotCount;
-            }
-        }
-    }
+    ForEachLitPixel(GetGlyphRows(character), [&dotCount](Vec2 const&) { ++dotCount; });
     return dotCount;
 }
 
