@@ -1,8 +1,9 @@
 // What drawing costs on the machine's GL (Mesa llvmpipe under Xvfb here), always
 // as ratios taken side by side in one run: the game's immediate-mode draw against
 // the same vertices in GL 1.1 client-side vertex arrays, whole unpaced frames
-// with their page faults, heap allocations in a steady frame, and the paced loop
-// of an idle game. The vertex-array path lives here only, as the yardstick.
+// with their page faults, heap allocations in a steady frame and in a debug
+// ring, and the paced loop of an idle game. The vertex-array path lives here
+// only, as the yardstick.
 
 #include "Benchmarks/AllocationCounter.hpp"
 #include "Engine/Core/Rgba8.hpp"
@@ -15,6 +16,7 @@
 #include "Game/App.hpp"
 #include "Game/Cursor.hpp"
 #include "Game/Dot.hpp"
+#include "Game/DrawingHelpers.hpp"
 #include "Game/Game.hpp"
 #include "Game/ScriptedInputDriver.hpp"
 
@@ -216,6 +218,25 @@ void BM_SteadyFrameAllocations(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SteadyFrameAllocations)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Heap allocations and time of one debug ring (64 DrawLine calls, one draw call
+// each), as Entity::DebugRender draws an entity's radii.
+void BM_DebugRingAllocations(benchmark::State& state)
+{
+    RenderContext& renderer = GetRenderer();
+    renderer.BeginFrame();
+    long long ourAllocations = 0;
+    for (auto _ : state)
+    {
+        AllocationCounts const before = GetAllocationCounts();
+        DrawRing(Vec2(128.f, 96.f), 20.f, Rgba8(255, 0, 255, 255), 0.2f);
+        ourAllocations += GetAllocationCounts().ours - before.ours;
+    }
+    glFinish();
+    state.counters["ours_per_ring"] =
+        static_cast<double>(ourAllocations) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_DebugRingAllocations)->Unit(benchmark::kMicrosecond);
 
 // The real loop of an idle game (pump, frame, present, pace) for ten seconds: the
 // paced rate against the display's, present-to-present times in buckets of the
