@@ -54,9 +54,16 @@ constexpr int SDL_STICK_AXIS_MAX = 32767;
 ControllerSlot g_slots[NUM_XBOX_CONTROLLERS];
 BackendStatus g_status = BackendStatus::NOT_STARTED;
 
-bool IsValidSlot(int slotIndex)
+// The slot's record while the backend runs and a controller holds the slot;
+// null for any other index or state.
+ControllerSlot* FindOccupiedSlot(int slotIndex)
 {
-    return slotIndex >= 0 && slotIndex < NUM_XBOX_CONTROLLERS;
+    bool const isValidSlot = slotIndex >= 0 && slotIndex < NUM_XBOX_CONTROLLERS;
+    if (!isValidSlot || g_status != BackendStatus::RUNNING || g_slots[slotIndex].m_controller == nullptr)
+    {
+        return nullptr;
+    }
+    return &g_slots[slotIndex];
 }
 
 // Started on the first poll, so that programs and tests that never poll never
@@ -214,38 +221,30 @@ void RefreshControllerSlots()
 
 ControllerSlotState PollControllerSlot(int slotIndex)
 {
-    if (!IsValidSlot(slotIndex) || g_status != BackendStatus::RUNNING)
+    ControllerSlot const* const slot = FindOccupiedSlot(slotIndex);
+    if (slot == nullptr)
     {
         return ControllerSlotState();
     }
-    ControllerSlot const& slot = g_slots[slotIndex];
-    if (slot.m_controller == nullptr)
+    if (slot->m_lowFrequencyMotorSpeed != 0 || slot->m_highFrequencyMotorSpeed != 0)
     {
-        return ControllerSlotState();
+        SDL_GameControllerRumble(slot->m_controller, slot->m_lowFrequencyMotorSpeed,
+                                 slot->m_highFrequencyMotorSpeed, RUMBLE_DURATION_MS);
     }
-    if (slot.m_lowFrequencyMotorSpeed != 0 || slot.m_highFrequencyMotorSpeed != 0)
-    {
-        SDL_GameControllerRumble(slot.m_controller, slot.m_lowFrequencyMotorSpeed,
-                                 slot.m_highFrequencyMotorSpeed, RUMBLE_DURATION_MS);
-    }
-    return ReadSlot(slot);
+    return ReadSlot(*slot);
 }
 
 void SetControllerSlotVibration(int slotIndex, unsigned short lowFrequencyMotorSpeed,
                                 unsigned short highFrequencyMotorSpeed)
 {
-    if (!IsValidSlot(slotIndex) || g_status != BackendStatus::RUNNING)
+    ControllerSlot* const slot = FindOccupiedSlot(slotIndex);
+    if (slot == nullptr)
     {
         return;
     }
-    ControllerSlot& slot = g_slots[slotIndex];
-    if (slot.m_controller == nullptr)
-    {
-        return;
-    }
-    slot.m_lowFrequencyMotorSpeed = lowFrequencyMotorSpeed;
-    slot.m_highFrequencyMotorSpeed = highFrequencyMotorSpeed;
-    SDL_GameControllerRumble(slot.m_controller, lowFrequencyMotorSpeed, highFrequencyMotorSpeed,
+    slot->m_lowFrequencyMotorSpeed = lowFrequencyMotorSpeed;
+    slot->m_highFrequencyMotorSpeed = highFrequencyMotorSpeed;
+    SDL_GameControllerRumble(slot->m_controller, lowFrequencyMotorSpeed, highFrequencyMotorSpeed,
                              RUMBLE_DURATION_MS);
 }
 
