@@ -17,6 +17,7 @@ struct ChildResult
     bool ExitedWithFailure() const { return exited && exitCode != 0; }
 };
 
-// The child exits with status 0 if the code returns. It is killed after
-// timeoutSeconds, so a hang fails the test instead of blocking the run.
+// The child exits with status 0 if the code returns. A child still running after
+// timeoutSeconds is ended by SIGALRM, so a hang fails the test instead of
+// blocking the run.
 ChildResult RunInChildProcess(std::function<void()> const& code, int timeoutSeconds = 30);

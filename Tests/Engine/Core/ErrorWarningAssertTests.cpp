@@ -1,17 +1,29 @@
 #include "Engine/Core/ErrorWarningAssert.hpp"
 
+#include "Engine/Core/Image.hpp"
+#include "Engine/Core/Rgba8.hpp"
+#include "Engine/Math/AABB2.hpp"
+#include "Engine/Math/IntVec2.hpp"
+#include "Engine/Math/MathUtils.hpp"
+#include "Engine/Math/RandomNumberGenerator.hpp"
+#include "Engine/Math/Vec3.hpp"
+#include "Engine/Renderer/RenderContext.hpp"
+#include "Engine/Renderer/SpriteSheet.hpp"
+#include "Engine/Renderer/Texture.hpp"
 #include "Tests/TestSupport/ChildProcess.hpp"
+#include "Tests/TestSupport/TemporaryFolder.hpp"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace
 {
-char const* const CALLER_PATH = "C:\\dev/Engine\\Math/Vec2.cpp";
 int const HEADLESS = -1;
 
 // A report ends the process or may, so it runs in a child. The child's dialog
@@ -50,10 +62,14 @@ TEST(GetFileNameFromPath, TakesThePartAfterTheLastSlashOrBackslash)
     EXPECT_EQ(GetFileNameFromPath(nullptr), nullptr);
 }
 
-// The report is printed before the box is shown; a fatal error and a
-// warning answered No end with failure, any other warning returns to the caller.
+// The banner names where (the file without its folders, the line, the function)
+// and gives the full path's jump line with the message, before the box is
+// shown; the box's details name the failed condition and the function. A fatal
+// error, and a warning answered No, end with failure; other warnings return.
 TEST(Reports, PrintThenAskThenEndOrCarryOn)
 {
+    int const OKAY = static_cast<int>(DialogAnswer::OKAY), YES = static_cast<int>(DialogAnswer::YES),
+              NO = static_cast<int>(DialogAnswer::NO);
     struct Case
     {
         bool isFatal;
@@ -61,11 +77,7 @@ TEST(Reports, PrintThenAskThenEndOrCarryOn)
         char const* conditionText;
         int answer;
         char const* expectedMessage;
-    };
-    int const OKAY = static_cast<int>(DialogAnswer::OKAY);
-    int const YES = static_cast<int>(DialogAnswer::YES);
-    int const NO = static_cast<int>(DialogAnswer::NO);
-    Case const CASES[] = {
+    } const CASES[] = {
         {true, "", "size == 2", OKAY, "ERROR: \"size == 2\" is false!"},
         {true, "", nullptr, OKAY, "Unspecified fatal error"},
         {true, "Bad text", "isValid", HEADLESS, "Bad text"},
@@ -73,11 +85,11 @@ TEST(Reports, PrintThenAskThenEndOrCarryOn)
         {false, "", nullptr, NO, "Unspecified warning"},
         {false, "Odd size", "isEven", HEADLESS, "Odd size"},
     };
+    char const* const CALLER_PATH = "C:\\dev/Engine\\Math/Vec2.cpp";
     for (Case const& testCase : CASES)
     {
-        SCOPED_TRACE(testCase.expectedMessage);
         ChildResult const result = RunReport(
-            [&testCase]
+            [&testCase, CALLER_PATH]
             {
                 (testCase.isFatal ? ReportFatalError : ReportRecoverableWarning)(
                     CALLER_PATH, "Vec2::SetFromText", 42, testCase.reason, testCase.conditionText);
@@ -86,35 +98,31 @@ TEST(Reports, PrintThenAskThenEndOrCarryOn)
         bool const isEnded = testCase.isFatal || testCase.answer == NO;
         EXPECT_EQ(result.ExitedWithFailure(), isEnded) << result.exitCode << result.standardError;
 
-        std::string const line(78, testCase.isFatal ? '=' : '-');
-        std::string const printed =
-            "\n" + line + "\n" +
-            (testCase.isFatal ? "RUN-TIME FATAL ERROR" : "RUN-TIME RECOVERABLE WARNING") +
-            " on line 42 of Vec2.cpp, in Vec2::SetFromText()\n" + CALLER_PATH +
-            "(42): " + testCase.expectedMessage + "\n" + line + "\n\n";
         std::string const& output = result.standardOutput;
-        ASSERT_EQ(output.substr(0, printed.size()), printed) << output;
-        std::string const dialog = output.substr(printed.size());
-        std::string const ending = isEnded ? "" : "<caller continued>";
+        std::string const kind = testCase.isFatal ? "RUN-TIME FATAL ERROR" : "RUN-TIME RECOVERABLE WARNING";
+        size_t const where = output.find(kind + " on line 42 of Vec2.cpp, in Vec2::SetFromText()\n");
+        size_t const jump =
+            output.find(std::string(CALLER_PATH) + "(42): " + testCase.expectedMessage + "\n");
         // Headless, the box's title and text are printed instead.
-        bool const isHeadless = testCase.answer == HEADLESS;
         std::string const title =
             testCase.isFatal ? "Unnamed Application :: Error" : "Unnamed Application :: Warning";
-        std::string const header =
-            (isHeadless ? title + "\n" : "<" + title + (testCase.isFatal ? "|3|0>" : "|2|2>")) +
-            testCase.expectedMessage + "\n\n";
-        EXPECT_EQ(dialog.rfind(header, 0), 0u) << dialog;
-        std::string const tail =
-            (testCase.conditionText ? Stringf("\n  %s\n  from Vec2::SetFromText(), line 42 in Vec2.cpp\n",
-                                              testCase.conditionText)
-                                    : std::string("\n line 42 of Vec2.cpp, in Vec2::SetFromText()\n")) +
-            (isHeadless ? "\n" : "") + ending;
-        EXPECT_EQ(dialog.rfind(tail), dialog.size() - tail.size()) << dialog;
+        std::string const asked = testCase.answer == HEADLESS ? title + "\n"
+                                  : testCase.isFatal          ? "<" + title + "|3|0>"
+                                                              : "<" + title + "|2|2>";
+        size_t const box = output.find(asked + testCase.expectedMessage + "\n");
+        EXPECT_TRUE(where < jump && jump < box && box != std::string::npos) << output;
+        std::string const details = box == std::string::npos ? "" : output.substr(box);
+        EXPECT_NE(details.find("Vec2::SetFromText()"), std::string::npos) << details;
+        EXPECT_TRUE(!testCase.conditionText ||
+                    details.find(std::string("\n  ") + testCase.conditionText + "\n") != std::string::npos)
+            << details;
+        EXPECT_EQ(details.find("<caller continued>") != std::string::npos, !isEnded) << details;
     }
 }
 
-// Cancel also stands for closing the box; headless, each dialog is answered as
-// by a user who carries on.
+// Each dialog shows its own buttons and gives its result for the button pressed;
+// Cancel also stands for closing the box. Headless, each dialog is answered as by
+// a user who carries on.
 TEST(Dialogs, MapThePressedButtonToTheirResult)
 {
     // In the order of DialogButtons, each giving its result as an int.
@@ -125,22 +133,17 @@ TEST(Dialogs, MapThePressedButtonToTheirResult)
         [] { return ShowYesNoCancelDialog("title", "text", SEVERITY_QUESTION); }};
     // Rows: the four button sets; columns: OKAY, CANCEL, YES, NO pressed.
     int const EXPECTED_RESULTS[4][4] = {{1, 1, 1, 1}, {1, 0, 0, 0}, {0, 0, 1, 0}, {-1, -1, 1, 0}};
-    for (int buttons = 0; buttons < 4; ++buttons)
+    for (int buttonsAndPressed = 0; buttonsAndPressed < 16; ++buttonsAndPressed)
     {
-        for (int pressed = 0; pressed < 4; ++pressed)
-        {
-            std::string asked;
-            SetDialogHandler(
-                [&](char const* title, char const* text, MessageSeverity severity, DialogButtons shown)
-                {
-                    asked = Stringf("%s %s %d %d", title, text, severity, static_cast<int>(shown));
-                    return static_cast<DialogAnswer>(pressed);
-                });
-            EXPECT_EQ(SHOW[buttons](), EXPECTED_RESULTS[buttons][pressed]);
-            SetDialogHandler(nullptr);
-            EXPECT_EQ(asked, Stringf("title text 1 %d", buttons));
-        }
+        int const buttons = buttonsAndPressed / 4, pressed = buttonsAndPressed % 4;
+        int shownButtons = -1;
+        SetDialogHandler(
+            [&](char const*, char const*, MessageSeverity, DialogButtons shown)
+            { return shownButtons = static_cast<int>(shown), static_cast<DialogAnswer>(pressed); });
+        EXPECT_EQ(SHOW[buttons](), EXPECTED_RESULTS[buttons][pressed]) << buttons << " " << pressed;
+        EXPECT_EQ(shownButtons, buttons);
     }
+    SetDialogHandler(nullptr);
     ChildResult const headless = RunReport(
         [&SHOW]
         {
@@ -152,4 +155,113 @@ TEST(Dialogs, MapThePressedButtonToTheirResult)
         HEADLESS);
     EXPECT_EQ(headless.standardOutput,
               "title\ntext\n1 title\ntext\n1 title\ntext\n1 title\ntext\n1 <caller continued>");
+}
+
+// Every fatal path of the engine ends with failure and a report giving the
+// message and the qualified function, and the failed condition where the check
+// defines its text.
+TEST(FatalPaths, EndWithFailureAndAReportNamingWhereAndWhy)
+{
+    struct Case
+    {
+        std::string message;
+        char const* functionName;
+        std::function<void()> code;
+        char const* conditionText = nullptr;  // null for an unconditional report
+    };
+    using Rng = RandomNumberGenerator;
+    TemporaryFolder folder;
+    std::string const text = __FILE__;  // a file that is no image
+    std::string const missing = text + "-missing";
+    std::string const grey = folder.WritePng("grey.png", 2, 2, 1, {1, 2, 3, 4});
+    std::string const greyAlpha = folder.WritePng("grey-alpha.png", 3, 1, 2, {1, 2, 3, 4, 5, 6});
+    std::string const rgb = folder.WritePng("rgb.png", 3, 2, 3, std::vector<unsigned char>(18, 9));
+    char const* const BAD_COMPONENTS = "numComponents >= 3 && numComponents <= 4 && imageTexelSizeX > 0 && "
+                                       "imageTexelSizeY > 0";
+    Texture const texture(0, 16, 16, 4, "sheet.png");
+    SpriteSheet const glyphSheet(texture, IntVec2(16, 16));
+    char const* const X_RANGE = "texelX >= 0 && texelX < m_dimensions.x";
+    char const* const Y_RANGE = "texelY >= 0 && texelY < m_dimensions.y";
+    Case const CASES[] = {
+        // Image and texture reports name the file and why it failed; a font's
+        // image is its name followed by ".png". No GL call comes before them.
+        {"Failed to load image \"" + missing + ".png\": can't fopen", "RenderContext::CreateTextureFromFile",
+         [&] { RenderContext().CreateOrGetBitmapFont(missing); }, "imageData"},
+        {"Failed to load image \"" + text + "\": unknown image type", "RenderContext::CreateTextureFromFile",
+         [&] { RenderContext().CreateOrGetTextureFromFile(text); }, "imageData"},
+        {"ERROR loading image \"" + grey + "\" (Bpp=1, size=2,2)", "RenderContext::CreateTextureFromFile",
+         [&] { RenderContext().CreateTextureFromFile(grey); }, BAD_COMPONENTS},
+        {"Unknown / unsupported blend mode #2", "RenderContext::SetBlendMode",
+         [] { RenderContext().SetBlendMode(static_cast<BlendMode>(2)); }},
+        {"Unknown / unsupported blend mode #-1", "RenderContext::SetBlendMode",
+         [] { RenderContext().SetBlendMode(static_cast<BlendMode>(-1)); }},
+        {"Sprite Index over number of Sprites in SpriteSheet.", "SpriteSheet::GetSpriteDefinition",
+         [&] { glyphSheet.GetSpriteDefinition(256); }},
+        {"Sprite Index over number of Sprites in SpriteSheet.", "SpriteSheet::GetSpriteDefinition",
+         [&] { glyphSheet.GetSpriteDefinition(-1); }},
+        {"Failed to load image \"" + missing + "\": can't fopen", "Image::Image", [&] { Image{missing}; },
+         "imageData"},
+        {"Failed to load image \"" + text + "\": unknown image type", "Image::Image", [&] { Image{text}; },
+         "imageData"},
+        {"ERROR loading image \"" + grey + "\" (Bpp=1, size=2,2)", "Image::Image", [&] { Image{grey}; },
+         BAD_COMPONENTS},
+        {"ERROR loading image \"" + greyAlpha + "\" (Bpp=2, size=3,1)", "Image::Image",
+         [&] { Image{greyAlpha}; }, BAD_COMPONENTS},
+        {"ERROR Reading Texel Color, X over range", "Image::GetTexelColor",
+         [&] { Image(rgb).GetTexelColor(3, 0); }, X_RANGE},
+        {"ERROR Reading Texel Color, X over range", "Image::GetTexelColor",
+         [&] { Image(rgb).GetTexelColor(IntVec2(-1, 0)); }, X_RANGE},
+        {"ERROR Reading Texel Color, Y over range", "Image::GetTexelColor",
+         [&] { Image(rgb).GetTexelColor(0, 2); }, Y_RANGE},
+        // A quarter turn of (2, 0) on a 3 x 2 image reads (0, -1); a mirrored
+        // half turn of INT_MIN would overflow an int.
+        {"ERROR Reading Texel Color, Y over range", "Image::GetTexelColor",
+         [&] { Image(rgb).GetTexelColor(2, 0, 1, false); }, Y_RANGE},
+        {"ERROR Reading Texel Color, Y over range", "Image::GetTexelColor",
+         [&] { Image(rgb).GetTexelColor(0, INT_MIN, 2, true); }, Y_RANGE},
+        {"ERROR Setting Texel Color, X over range", "Image::SetTexelColor",
+         [&] { Image(rgb).SetTexelColor(IntVec2(3, 0), Rgba8::RED); }, X_RANGE},
+        {"ERROR Setting Texel Color, Y over range", "Image::SetTexelColor",
+         [&] { Image(rgb).SetTexelColor(0, -1, Rgba8::RED); }, Y_RANGE},
+        {"ERROR Parsing Vec2", "Vec2::SetFromText", [] { Vec2("1,2,3"); }, "splitStrings.size() == 2"},
+        {"ERROR Parsing Vec2: piece \"a\" of \"a,2\" holds no number", "Vec2::SetFromText",
+         [] { Vec2("a,2"); }},
+        {"ERROR Parsing IntVec2: piece \"x\" of \"1,x\"", "IntVec2::SetFromText", [] { IntVec2("1,x"); }},
+        {"piece \"2147483648\" of \"2147483648,0\" holds no number in the int range", "IntVec2::SetFromText",
+         [] { IntVec2("2147483648,0"); }},
+        {"ERROR Parsing Vec3", "Vec3::SetFromText", [] { Vec3("1,2"); }, "splitStrings.size() == 3"},
+        {"ERROR Parsing AABB2: piece \"\" of \"1,2,,4\"", "AABB2::SetFromText", [] { AABB2("1,2,,4"); }},
+        {"ERROR Parsing Rgba8", "Rgba8::SetFromText", [] { Rgba8("1,2,3,4,5"); },
+         "splitStrings.size() == 3 || splitStrings.size() == 4"},
+        {"Division 0 problem!", "IntVec2::operator /", [] { (void)(IntVec2(1, 2) / 0); }},
+        {"Division 0 problem!", "IntVec2::operator /=", [] { IntVec2(1, 2) /= 0; }},
+        {"Division 0 problem!", "Vec2::operator /", [] { (void)(Vec2(1.f, 2.f) / 0.0000009f); }},
+        {"Division 0 problem!", "Vec2::operator /=", [] { Vec2(1.f, 2.f) /= -0.f; }},
+        {"Error! maxNotInclusive must be positive", "RandomNumberGenerator::GetRandomIntLessThan",
+         [] { Rng().GetRandomIntLessThan(0); }},
+        {"Error! minInclusive is larger than maxInclusive", "RandomNumberGenerator::GetRandomIntInRange",
+         [] { Rng().GetRandomIntInRange(3, 2); }},
+        // The width of the full range wraps to 0 in 32 bits.
+        {"covers all 4294967296 ints", "RandomNumberGenerator::GetRandomIntInRange",
+         [] { Rng().GetRandomIntInRange(INT_MIN, INT_MAX); }},
+        {"Error! minInclusive is larger than maxInclusive", "RandomNumberGenerator::GetRandomFloatInRange",
+         [] { Rng().GetRandomFloatInRange(2.f, 1.f); }},
+        {"No vertexes to transform", "TransformVertexArray",
+         [] { TransformVertexArray(3, nullptr, 1.f, 0.f, Vec2()); }},
+    };
+    for (Case const& testCase : CASES)
+    {
+        SCOPED_TRACE(testCase.message);
+        ChildResult const result = RunReport(testCase.code, static_cast<int>(DialogAnswer::OKAY));
+        EXPECT_TRUE(result.ExitedWithFailure()) << result.exitCode << result.standardError;
+        std::string const& output = result.standardOutput;
+        EXPECT_NE(output.find(testCase.message), std::string::npos) << output;
+        EXPECT_NE(output.find(std::string(" in ") + testCase.functionName + "()\n"), std::string::npos)
+            << output;
+        if (testCase.conditionText != nullptr)
+        {
+            EXPECT_NE(output.find("\n  " + std::string(testCase.conditionText) + "\n"), std::string::npos)
+                << output;
+        }
+    }
 }

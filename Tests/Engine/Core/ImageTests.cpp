@@ -6,35 +6,43 @@
 
 #include <vector>
 
-// Row 0 is the file's last row; RGB texels are opaque. Rows of odd widths are
-// not padded. A write lands on the texel it names.
+namespace
+{
+// Texel (x, y), counted from the bottom row, holds red x, green y and blue 7, so
+// a read names the texel it reached; with four components, alpha 200.
+Image MakeCoordinateImage(TemporaryFolder const& folder, int width, int height, int numComponents)
+{
+    std::vector<unsigned char> bytes;
+    for (int fileRow = 0; fileRow < height; ++fileRow)  // files run from the top row
+    {
+        for (int x = 0; x < width; ++x)
+        {
+            bytes.insert(bytes.end(), {static_cast<unsigned char>(x),
+                                       static_cast<unsigned char>(height - 1 - fileRow), 7, 200});
+            bytes.resize(bytes.size() - static_cast<size_t>(4 - numComponents));
+        }
+    }
+    return Image(folder.WritePng("coordinates.png", width, height, numComponents, bytes));
+}
+}  // namespace
+
+// RGB texels are opaque; rows of odd widths are not padded. A write lands on the
+// texel it names.
 TEST(Image, HoldsEveryTexelOfItsFileBottomRowFirstAndWritesInPlace)
 {
     TemporaryFolder folder;
     int const SHAPES[][3] = {{2, 2, 3}, {5, 3, 3}, {3, 2, 4}, {1, 1, 3}};  // width, height, components
-    for (int const(&shape)[3] : SHAPES)
+    for (auto const& [width, height, numComponents] : SHAPES)
     {
-        int const width = shape[0], height = shape[1], numComponents = shape[2];
-        SCOPED_TRACE(testing::Message() << width << "x" << height << "x" << numComponents);
-        std::vector<unsigned char> bytes(static_cast<size_t>(width * height * numComponents));
-        for (size_t byteIndex = 0; byteIndex < bytes.size(); ++byteIndex)
-        {
-            bytes[byteIndex] = static_cast<unsigned char>(byteIndex * 3 + 1);
-        }
-        std::string const path = folder.WritePng("image.png", width, height, numComponents, bytes);
-        Image image(path);
-        EXPECT_EQ(image.m_imageFilePath, path);
+        Image image = MakeCoordinateImage(folder, width, height, numComponents);
         ASSERT_EQ(image.m_dimensions, IntVec2(width, height));
-        ASSERT_EQ(image.m_texels.size(), static_cast<size_t>(width * height));
         for (int texelIndex = 0; texelIndex < width * height; ++texelIndex)
         {
-            int const x = texelIndex % width, y = texelIndex / width;
-            unsigned char const* fileTexel =
-                &bytes[static_cast<size_t>(((height - 1 - y) * width + x) * numComponents)];
-            Rgba8 const expected(fileTexel[0], fileTexel[1], fileTexel[2],
-                                 numComponents == 4 ? fileTexel[3] : 255);
-            EXPECT_EQ(image.GetTexelColor(x, y).GetAsString(), expected.GetAsString()) << x << "," << y;
-            EXPECT_EQ(image.GetTexelColor(IntVec2(x, y)), expected);
+            IntVec2 const texel(texelIndex % width, texelIndex / width);
+            EXPECT_EQ(image.GetTexelColor(texel),
+                      Rgba8(static_cast<unsigned char>(texel.x), static_cast<unsigned char>(texel.y), 7,
+                            numComponents == 4 ? 200 : 255))
+                << width << "x" << height << "x" << numComponents << " " << texel.GetAsString();
         }
         image.SetTexelColor(IntVec2(width - 1, 0), Rgba8(1, 2, 3, 4));
         EXPECT_EQ(image.m_texels[static_cast<size_t>(width - 1)], Rgba8(1, 2, 3, 4));
@@ -43,24 +51,10 @@ TEST(Image, HoldsEveryTexelOfItsFileBottomRowFirstAndWritesInPlace)
     }
 }
 
-// Texel (x, y) holds red x and green y, so a read names the texel it reached.
 TEST(Image, RotatedAndMirroredReadsReachTheTexelsOfTheTable)
 {
     TemporaryFolder folder;
-    auto const makeCoordinateImage = [&folder](int width, int height)
-    {
-        std::vector<unsigned char> bytes;
-        for (int fileRow = 0; fileRow < height; ++fileRow)
-        {
-            for (int x = 0; x < width; ++x)
-            {
-                bytes.insert(bytes.end(), {static_cast<unsigned char>(x),
-                                           static_cast<unsigned char>(height - 1 - fileRow), 0});
-            }
-        }
-        return Image(folder.WritePng("coordinates.png", width, height, 3, bytes));
-    };
-    Image const square = makeCoordinateImage(4, 4), wide = makeCoordinateImage(3, 2);
+    Image const square = MakeCoordinateImage(folder, 4, 4, 3), wide = MakeCoordinateImage(folder, 3, 2, 3);
     struct Case
     {
         Image const& image;

@@ -10,15 +10,6 @@
 #include <climits>
 #include <cmath>
 
-namespace
-{
-void ExpectNear(Vec2 const& actual, Vec2 const& expected)
-{
-    EXPECT_NEAR(actual.x, expected.x, 1e-5f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-5f);
-}
-}  // namespace
-
 TEST(MathUtils, ScalarsAtTheirBoundaries)
 {
     EXPECT_NEAR(CosDegrees(90.f), -4.371139e-8f, 1e-12f);  // the float constant, not exact pi
@@ -28,44 +19,41 @@ TEST(MathUtils, ScalarsAtTheirBoundaries)
     EXPECT_EQ(TruncateToInt(3e9f), INT_MAX);  // saturating, where a cast would be undefined
     EXPECT_EQ(TruncateToInt(-3e9f), INT_MIN);
     EXPECT_EQ(TruncateToInt(NAN), 0);
+    for (EasingFunction const curve : {SmoothStart2, SmoothStart5, SmoothStop3, SmoothStep3})
+    {
+        EXPECT_TRUE(curve(0.f) == 0.f && curve(1.f) == 1.f);
+    }
+    EXPECT_TRUE(EaseInOut(SmoothStart2, 0.25f) == 0.125f && EaseInOut(SmoothStart2, 0.75f) == 0.875f);
 }
 
-TEST(MathUtils, AnglesWrapIntoOneTurnAndEasingMeetsTheEnds)
+// Rounding must never leave the half-open turn; a half turn is +180 both ways.
+TEST(MathUtils, AnglesWrapIntoOneTurn)
 {
     float const DEGREES[][2] = {{370.f, 10.f}, {-10.f, 350.f}, {720.f, 0.f}, {359.5f, 359.5f}};
     for (auto const& pair : DEGREES)
     {
         EXPECT_NEAR(WrapDegrees(pair[0]), pair[1], 1e-4f) << pair[0];
     }
-    // Rounding must never leave the half-open turn.
     for (float const degrees : {-1e-6f, 719.99999f, -360.00003f, 1e12f, -1e-30f})
     {
-        EXPECT_GE(WrapDegrees(degrees), 0.f) << degrees;
-        EXPECT_LT(WrapDegrees(degrees), 360.f) << degrees;
+        EXPECT_TRUE(WrapDegrees(degrees) >= 0.f && WrapDegrees(degrees) < 360.f) << degrees;
     }
-    EXPECT_EQ(GetShortestAngularDisplacement(350.f, 10.f), 20.f);
-    EXPECT_EQ(GetShortestAngularDisplacement(10.f, 350.f), -20.f);
-    EXPECT_EQ(GetShortestAngularDisplacement(0.f, 180.f), 180.f);  // a half turn is +180 both ways
-    EXPECT_EQ(GetShortestAngularDisplacement(180.f, 0.f), 180.f);
+    EXPECT_TRUE(GetShortestAngularDisplacement(350.f, 10.f) == 20.f &&
+                GetShortestAngularDisplacement(10.f, 350.f) == -20.f);
+    EXPECT_TRUE(GetShortestAngularDisplacement(0.f, 180.f) == 180.f &&
+                GetShortestAngularDisplacement(180.f, 0.f) == 180.f);
     EXPECT_EQ(GetTurnedToward(350.f, 10.f, 5.f), 355.f);
     EXPECT_EQ(GetTurnedToward(10.f, 350.f, 30.f), 350.f);
     EXPECT_NEAR(GetAngleDegreesBetweenVectors2D(Vec2(0.1f, 0.4f), Vec2(0.2f, 0.8f)), 0.f, 1e-4f);  // not NaN
-
-    for (EasingFunction const curve : {SmoothStart2, SmoothStart5, SmoothStop3, SmoothStep3})
-    {
-        EXPECT_EQ(curve(0.f), 0.f);
-        EXPECT_EQ(curve(1.f), 1.f);
-    }
-    EXPECT_EQ(EaseInOut(SmoothStart2, 0.25f), 0.125f);
-    EXPECT_EQ(EaseInOut(SmoothStart2, 0.75f), 0.875f);
 }
 
 // Touching counts as overlapping; a circle wholly inside another does not meet its outline.
 TEST(MathUtils, OverlapsWhenTouchingAndCoincident)
 {
     AABB2 const unit(0.f, 0.f, 1.f, 1.f);
-    EXPECT_TRUE(DoAABBsOverlap(unit, AABB2(1.f, 0.f, 2.f, 1.f)));
-    EXPECT_TRUE(DoAABBsOverlap(AABB2(1.f, 1.f, 2.f, 2.f), unit));
+    OBB2 const square(Vec2(0.f, 0.f), Vec2(2.f, 2.f), 0.f);
+    EXPECT_TRUE(DoAABBsOverlap(unit, AABB2(1.f, 0.f, 2.f, 1.f)) &&
+                DoAABBsOverlap(AABB2(1.f, 1.f, 2.f, 2.f), unit));
     EXPECT_TRUE(DoAABBsOverlap(unit, unit));
     EXPECT_FALSE(DoAABBsOverlap(unit, AABB2(0.f, -2.f, 1.f, -0.01f)));
     EXPECT_TRUE(DoDiscAndAABBOverlap(Vec2(2.f, 0.5f), 1.f, unit));
@@ -74,12 +62,10 @@ TEST(MathUtils, OverlapsWhenTouchingAndCoincident)
     EXPECT_FALSE(DoCirclesIntersect(Vec2(), 1.f, Vec2(), 5.f));
     EXPECT_TRUE(IsPointInSector2D(Vec2(0.f, 10.f), Vec2(), 90.f, 60.f, 10.f));
     EXPECT_FALSE(IsPointInSector2D(Vec2(5.f, 5.f), Vec2(), 90.f, 60.f, 10.f));
-
-    OBB2 const square(Vec2(0.f, 0.f), Vec2(2.f, 2.f), 0.f);
     EXPECT_TRUE(DoOBBsOverlap(square, OBB2(Vec2(2.3f, 0.f), Vec2(2.f, 2.f), 45.f)));  // a corner poking in
     EXPECT_FALSE(DoOBBsOverlap(OBB2(Vec2(2.5f, 0.f), Vec2(2.f, 2.f), 45.f), square));
-    // Apart along the diamond's axes only.
-    EXPECT_FALSE(DoOBBsOverlap(square, OBB2(Vec2(1.9f, 1.9f), Vec2(2.f, 2.f), 45.f)));
+    EXPECT_FALSE(DoOBBsOverlap(
+        square, OBB2(Vec2(1.9f, 1.9f), Vec2(2.f, 2.f), 45.f)));  // apart on the diamond's axes only
     EXPECT_TRUE(DoOBBsOverlap(square, OBB2(Vec2(), Vec2(10.f, 0.2f), 30.f)));
     EXPECT_TRUE(DoOBBAndDiscOverlap(square, Disc(Vec2(2.f, 0.f), 1.f)));
     EXPECT_TRUE(DoOBBAndCapsuleOverlap(square, Capsule2(Vec2(0.f, 5.f), Vec2(0.f, -5.f), 0.1f)));
@@ -89,24 +75,18 @@ TEST(MathUtils, OverlapsWhenTouchingAndCoincident)
 // Out along the line between the centers; touching or coincident centers move nothing.
 TEST(MathUtils, PushingDiscsOut)
 {
-    Vec2 centerA(0.f, 0.f);
-    Vec2 centerB(1.f, 0.f);
+    Vec2 centerA(0.f, 0.f), centerB(1.f, 0.f);
     PushDiscsOutOfEachOther(centerA, 1.f, centerB, 1.f);
-    ExpectNear(centerA, Vec2(-0.5f, 0.f));
-    ExpectNear(centerB, Vec2(1.5f, 0.f));
+    EXPECT_TRUE(centerA == Vec2(-0.5f, 0.f) && centerB == Vec2(1.5f, 0.f));
     PushDiscsOutOfEachOther(centerA, 1.f, centerB, 1.f);
     EXPECT_EQ(centerA, Vec2(-0.5f, 0.f));
-
-    Vec2 sameA(3.f, 3.f);
-    Vec2 sameB(3.f, 3.f);
+    Vec2 sameA(3.f, 3.f), sameB(3.f, 3.f);
     PushDiscsOutOfEachOther(sameA, 1.f, sameB, 1.f);
     PushDiscOutOfPoint(sameA, 1.f, sameB);
-    EXPECT_EQ(sameA, sameB);
-    EXPECT_EQ(sameB, Vec2(3.f, 3.f));
-
+    EXPECT_TRUE(sameA == Vec2(3.f, 3.f) && sameB == Vec2(3.f, 3.f));
     Vec2 nearBox(1.5f, 0.5f);
     PushDiscOutOfAABB2(nearBox, 1.f, AABB2(0.f, 0.f, 1.f, 1.f));
-    ExpectNear(nearBox, Vec2(2.f, 0.5f));
+    EXPECT_EQ(nearBox, Vec2(2.f, 0.5f));
 }
 
 // Scale, then rotate about the origin, then translate; z, colour and UVs stay.
@@ -115,9 +95,10 @@ TEST(MathUtils, TransformVertexArray)
     Vertex_PCU vertexes[2] = {Vertex_PCU(Vec3(1.f, 0.f, 5.f), Rgba8::RED, Vec2(0.25f, 0.75f)),
                               Vertex_PCU(Vec3(0.f, 1.f, 0.f), Rgba8::BLUE, Vec2())};
     TransformVertexArray(2, vertexes, 2.f, 90.f, Vec2(10.f, 0.f));
-    ExpectNear(Vec2(vertexes[0].m_position.x, vertexes[0].m_position.y), Vec2(10.f, 2.f));
-    ExpectNear(Vec2(vertexes[1].m_position.x, vertexes[1].m_position.y), Vec2(8.f, 0.f));
-    EXPECT_EQ(vertexes[0].m_position.z, 5.f);
-    EXPECT_EQ(vertexes[0].m_color, Rgba8::RED);
-    EXPECT_EQ(vertexes[0].m_uvTexCoords, Vec2(0.25f, 0.75f));
+    EXPECT_NEAR(vertexes[0].m_position.x, 10.f, 1e-5f);
+    EXPECT_NEAR(vertexes[0].m_position.y, 2.f, 1e-5f);
+    EXPECT_NEAR(vertexes[1].m_position.x, 8.f, 1e-5f);
+    EXPECT_NEAR(vertexes[1].m_position.y, 0.f, 1e-5f);
+    EXPECT_TRUE(vertexes[0].m_position.z == 5.f && vertexes[0].m_color == Rgba8::RED &&
+                vertexes[0].m_uvTexCoords == Vec2(0.25f, 0.75f));
 }

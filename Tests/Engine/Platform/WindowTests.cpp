@@ -6,19 +6,18 @@
 #include "Engine/Platform/Window.hpp"
 #include "Tests/TestSupport/GLTestContext.hpp"
 
-#include <SDL2/SDL.h>
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
 namespace
 {
 constexpr float CLIENT_ASPECT = 1.3333334f;
 
-// The real window and GL context on the 1920x1080 screen of tools/with-display.sh,
-// with the input system in the App's place. SDL's video stays up between tests, as
-// it does in the program: under the sanitizers a third restart of it fails.
+// The real window and GL context, with the input system in the App's place. SDL's
+// video stays up between tests, as it does in the program: under the sanitizers a
+// third restart of it fails.
 class WindowTest : public ::testing::Test
 {
 protected:
@@ -43,43 +42,49 @@ TEST(ComputeClientRect, FitsTheAspectInsideNinetyPercentOfTheDesktopCentred)
 {
     struct Case
     {
-        float desktopWidth, desktopHeight, clientAspect, left, top, right, bottom;
-    };
-    Case const CASES[] = {
-        {1920.f, 1080.f, CLIENT_ASPECT, 312.f, 54.f, 1608.f, 1026.f},  // wide desktop: height limits
-        {1280.f, 1024.f, CLIENT_ASPECT, 64.f, 80.f, 1216.f, 944.f},    // narrow desktop: width limits
-        {1024.f, 768.f, CLIENT_ASPECT, 51.f, 38.f, 972.f, 729.f},      // 921.6 x 691.2, truncated
-        {1080.f, 1920.f, CLIENT_ASPECT, 54.f, 595.f, 1026.f, 1324.f},  // portrait
-        {1920.f, 1080.f, 0.f, 0.f, 0.f, 0.f, 0.f},  // an unusable aspect gives an empty rect
+        Vec2 desktopSize;
+        float clientAspect;
+        AABB2 expected;
+    } const CASES[] = {
+        {Vec2(1920.f, 1080.f), CLIENT_ASPECT, AABB2(312.f, 54.f, 1608.f, 1026.f)},  // wide: height limits
+        {Vec2(1280.f, 1024.f), CLIENT_ASPECT, AABB2(64.f, 80.f, 1216.f, 944.f)},    // narrow: width limits
+        {Vec2(1024.f, 768.f), CLIENT_ASPECT, AABB2(51.f, 38.f, 972.f, 729.f)},  // 921.6 x 691.2, truncated
+        {Vec2(1080.f, 1920.f), CLIENT_ASPECT, AABB2(54.f, 595.f, 1026.f, 1324.f)},  // portrait
+        {Vec2(1920.f, 1080.f), 0.f, AABB2()},  // an unusable aspect gives an empty rect
     };
     for (Case const& c : CASES)
     {
-        AABB2 const rect = ComputeClientRect(Vec2(c.desktopWidth, c.desktopHeight), c.clientAspect);
-        EXPECT_EQ(rect.mins, Vec2(c.left, c.top)) << c.desktopWidth << "x" << c.desktopHeight;
-        EXPECT_EQ(rect.maxs, Vec2(c.right, c.bottom)) << c.desktopWidth << "x" << c.desktopHeight;
+        EXPECT_EQ(ComputeClientRect(c.desktopSize, c.clientAspect), c.expected)
+            << c.desktopSize.GetAsString();
     }
 }
 
-TEST_F(WindowTest, ClientAreaIsPlacedAsComputedAndTheMouseIsNormalizedOverItYUpUnclamped)
+// Placed by that rule on whatever desktop the tests run on; the mouse is read over
+// the client area, y up, unclamped.
+TEST_F(WindowTest, ClientAreaIsPlacedByTheRuleAndTheMouseIsNormalizedOverIt)
 {
-    IntVec2 position, size;
+    SDL_Rect desktop = {};
+    ASSERT_EQ(SDL_GetDisplayBounds(0, &desktop), 0) << SDL_GetError();
+    AABB2 const rect =
+        ComputeClientRect(Vec2(static_cast<float>(desktop.w), static_cast<float>(desktop.h)), CLIENT_ASPECT);
+    IntVec2 const leftTop(desktop.x + static_cast<int>(rect.mins.x),
+                          desktop.y + static_cast<int>(rect.mins.y));
+    IntVec2 const size(static_cast<int>(rect.maxs.x - rect.mins.x),
+                       static_cast<int>(rect.maxs.y - rect.mins.y));
+    IntVec2 position, windowSize;
     SDL_GetWindowPosition(SDL_GL_GetCurrentWindow(), &position.x, &position.y);
-    SDL_GetWindowSize(SDL_GL_GetCurrentWindow(), &size.x, &size.y);
-    EXPECT_EQ(position, IntVec2(312, 54));
-    EXPECT_EQ(size, IntVec2(1296, 972));
-    EXPECT_EQ(GetOSWindowDrawableSize(), IntVec2(1296, 972));
-
-    std::pair<IntVec2, Vec2> const CASES[] = {
-        {IntVec2(312 + 648, 54 + 486), Vec2(0.5f, 0.5f)},
-        {IntVec2(312, 54), Vec2(0.f, 1.f)},  // the client's top-left pixel
-        {IntVec2(0, 0), Vec2(-312.f / 1296.f, 1.f + 54.f / 972.f)},
-    };
-    for (std::pair<IntVec2, Vec2> const& c : CASES)
+    SDL_GetWindowSize(SDL_GL_GetCurrentWindow(), &windowSize.x, &windowSize.y);
+    EXPECT_TRUE(position == leftTop && windowSize == size && GetOSWindowDrawableSize() == size)
+        << position.GetAsString() << " " << windowSize.GetAsString() << ", expected " << leftTop.GetAsString()
+        << " " << size.GetAsString();
+    // The client's centre, its top-left pixel and the desktop's corner.
+    for (IntVec2 const& offset : {size / 2, IntVec2(0, 0), IntVec2(desktop.x, desktop.y) - leftTop})
     {
-        SDL_WarpMouseGlobal(c.first.x, c.first.y);
+        SDL_WarpMouseGlobal(leftTop.x + offset.x, leftTop.y + offset.y);
         m_input.UpdateMouse();
-        EXPECT_FLOAT_EQ(m_input.GetMouseNormalizedClientPosition().x, c.second.x) << c.first.x;
-        EXPECT_FLOAT_EQ(m_input.GetMouseNormalizedClientPosition().y, c.second.y) << c.first.y;
+        Vec2 const normalized = m_input.GetMouseNormalizedClientPosition();
+        EXPECT_NEAR(normalized.x, static_cast<float>(offset.x) / static_cast<float>(size.x), 1e-6f);
+        EXPECT_NEAR(normalized.y, 1.f - static_cast<float>(offset.y) / static_cast<float>(size.y), 1e-6f);
     }
 }
 
@@ -96,21 +101,14 @@ TEST_F(WindowTest, CloseRequestsReachTheQuitCallback)
     EXPECT_EQ(quitRequestCount, 2);
 }
 
-// Keycode (what the key types) and scancode (where it sits): runs of consecutive
-// keys, the code of the first.
+// Keycode (what the key types) and scancode (where it sits, advancing with the
+// keycode unless unknown): runs of consecutive keys and the code of the first.
+// US; French AZERTY (A and Q swapped, the digit row typing & é " ' ( - è _ ç à,
+// M in the place of ;); Russian, Greek and Hebrew letters in the place of T.
 TEST(TranslateSDLKeyToKeyCode, FollowsTheLayoutForLatinLettersAndDigitsAndElseThePlace)
 {
-    struct Case
-    {
-        int sdlKeycode;
-        int sdlScancode;  // advances with the keycode unless unknown
-        int runLength;
-        int firstKeyCode;
-    };
     int const UNKNOWN = SDL_SCANCODE_UNKNOWN;
-    // US; French AZERTY (A and Q swapped, the digit row typing & é " ' ( - è _ ç à,
-    // M in the place of ;); Russian, Greek and Hebrew letters in the place of T.
-    Case const CASES[] = {
+    int const CASES[][4] = {
         {SDLK_a, SDL_SCANCODE_A, 26, 65},     {SDLK_1, SDL_SCANCODE_1, 9, 49},
         {SDLK_0, SDL_SCANCODE_0, 1, 48},      {SDLK_a, SDL_SCANCODE_Q, 1, 65},
         {SDLK_q, SDL_SCANCODE_A, 1, 81},      {SDLK_AMPERSAND, SDL_SCANCODE_1, 1, 49},
@@ -128,104 +126,72 @@ TEST(TranslateSDLKeyToKeyCode, FollowsTheLayoutForLatinLettersAndDigitsAndElseTh
         {SDLK_RALT, UNKNOWN, 1, 18},          {SDLK_F13, UNKNOWN, 1, 0},
         {SDLK_MODE, SDL_SCANCODE_RALT, 1, 0}, {0x0435, UNKNOWN, 1, 0},
     };
-    for (Case const& c : CASES)
+    for (auto const& [keycode, firstScancode, runLength, firstKeyCode] : CASES)
     {
-        for (int offset = 0; offset < c.runLength; ++offset)
+        for (int offset = 0; offset < runLength; ++offset)
         {
-            int const scancode = c.sdlScancode == UNKNOWN ? UNKNOWN : c.sdlScancode + offset;
-            EXPECT_EQ(TranslateSDLKeyToKeyCode(c.sdlKeycode + offset, scancode), c.firstKeyCode + offset)
-                << "keycode " << c.sdlKeycode + offset << ", scancode " << scancode;
+            int const scancode = firstScancode == UNKNOWN ? UNKNOWN : firstScancode + offset;
+            EXPECT_EQ(TranslateSDLKeyToKeyCode(keycode + offset, scancode), firstKeyCode + offset)
+                << "keycode " << keycode + offset << ", scancode " << scancode;
         }
     }
 }
 
-namespace
-{
-struct Key
-{
-    char const* name;
-    SDL_Keycode sym;
-    SDL_Scancode scancode;
-    Uint16 modifier;  // the modifier state bit the key holds
-};
-Key const KEYS[] = {
-    {"right", SDLK_RIGHT, SDL_SCANCODE_RIGHT, 0},
-    {"j", SDLK_j, SDL_SCANCODE_J, 0},
-    {"space", SDLK_SPACE, SDL_SCANCODE_SPACE, 0},
-    {"enter", SDLK_RETURN, SDL_SCANCODE_RETURN, 0},
-    {"f10", SDLK_F10, SDL_SCANCODE_F10, 0},
-    {"f11", SDLK_F11, SDL_SCANCODE_F11, 0},
-    {"ruT", 0x0435, SDL_SCANCODE_T, 0},  // Russian: Cyrillic ie, in the place of T
-    {"frA", SDLK_a, SDL_SCANCODE_Q, 0},  // French: A, in the place of Q
-    {"alt", SDLK_LALT, SDL_SCANCODE_LALT, KMOD_LALT},
-    {"lshift", SDLK_LSHIFT, SDL_SCANCODE_LSHIFT, KMOD_LSHIFT},
-    {"rshift", SDLK_RSHIFT, SDL_SCANCODE_RSHIFT, KMOD_RSHIFT},
-    {"lctrl", SDLK_LCTRL, SDL_SCANCODE_LCTRL, KMOD_LCTRL},
-    {"rctrl", SDLK_RCTRL, SDL_SCANCODE_RCTRL, KMOD_RCTRL},
-};
-
-// Every code pressed or just released this frame, ascending: + just pressed, - just released.
-std::string DescribeKeyStates(InputSystem const& input)
-{
-    std::string description;
-    for (int keyCode = 0; keyCode < NUM_KEYCODES; ++keyCode)
-    {
-        KeyButtonState const& state = input.GetKeyState(static_cast<unsigned char>(keyCode));
-        if (state.IsPressed() || state.WasJustReleased())
-        {
-            description += (description.empty() ? "" : " ") + std::to_string(keyCode) +
-                           (state.WasJustPressed() ? "+" : (state.WasJustReleased() ? "-" : ""));
-        }
-    }
-    return description;
-}
-}  // namespace
-
-// Each step ("events=key states") goes through one pump, then EndFrame; then the key
-// states are as DescribeKeyStates gives them. +key press, *key its OS repeat, -key
-// release, each with the modifier state a keyboard gives it; "lost" the focus lost;
-// "none" no input system during this pump.
+// Each step ("events=key states") goes through one pump, then EndFrame; then every
+// code pressed or just released is listed, ascending, + just pressed, - just
+// released. +key press, *key its OS repeat, -key release, each with the modifier
+// state a keyboard gives it; "lost" the focus lost; "none" no input system during
+// this pump. ruT is the Cyrillic ie in the place of T, frA the French A in the place of Q.
 TEST_F(WindowTest, KeysGiveOneEdgePerPressSystemKeysNoneAndSharedCodesHoldWhileEitherIsDown)
 {
-    char const* const SCENARIOS[] = {
+    char const* const STEPS =
         // One edge per press: auto-repeat adds none, a press and release in one pump leave
         // no trace, losing the focus releases, a missing input system gets nothing.
-        "+right=39+; *right=39; =39; -right=39-; =; +right -right=; +right=39+; lost=39-; none +right=",
+        "+right=39+; *right=39; =39; -right=39-; =; +right -right=; +right=39+; lost=39-; none +right=; "
         // Alt alone, Alt+J, Alt+SPACE and F10 give nothing; J after Alt is a press.
-        "+alt=; +j=; -j +space=; -space -alt +f10=; -f10 +j=74+",
+        "+alt=; +j=; -j +space=; -space -alt +f10=; -f10 +j=74+; "
         // J held, then let go under Alt, is released; J held on after Alt+J gives nothing.
-        "+alt *j=74; -j=74-; +j=; -alt *j=; -j=",
-        // Cyrillic ie in the place of T gives T; the French A in the place of Q gives A.
-        "+ruT=84+; -ruT +frA=65+ 84-; -frA=65-",
+        "+alt *j=74; -j=74-; +j=; -alt *j=; -j=; "
+        // The pump hands on both the keycode and the place.
+        "+ruT=84+; -ruT +frA=65+ 84-; -frA=65-; "
         // Left and right share a code, pressed while either key is down.
-        "+lshift +rshift=16+; -lshift=16; -rshift=16-; +rctrl +lctrl -rctrl=17+; -lctrl=17-",
+        "+lshift +rshift=16+; -lshift=16; -rshift=16-; +rctrl +lctrl -rctrl=17+; -lctrl=17-; "
         // F11 and Alt+Enter are the window's (fullscreen and back); Enter alone is a key.
-        "+f11 -f11 +f11 -f11=; +alt +enter=; -enter +enter -enter -alt=; +enter=13+",
+        "+f11 -f11 +f11 -f11=; +alt +enter=; -enter +enter -enter -alt=; +enter=13+";
+    struct Key
+    {
+        char const* name;
+        SDL_Keycode sym;
+        SDL_Scancode scancode;
+        Uint16 modifier;  // the modifier state bit the key holds
+    } const KEYS[] = {
+        {"right", SDLK_RIGHT, SDL_SCANCODE_RIGHT, 0},
+        {"j", SDLK_j, SDL_SCANCODE_J, 0},
+        {"space", SDLK_SPACE, SDL_SCANCODE_SPACE, 0},
+        {"enter", SDLK_RETURN, SDL_SCANCODE_RETURN, 0},
+        {"f10", SDLK_F10, SDL_SCANCODE_F10, 0},
+        {"f11", SDLK_F11, SDL_SCANCODE_F11, 0},
+        {"ruT", 0x0435, SDL_SCANCODE_T, 0},
+        {"frA", SDLK_a, SDL_SCANCODE_Q, 0},
+        {"alt", SDLK_LALT, SDL_SCANCODE_LALT, KMOD_LALT},
+        {"lshift", SDLK_LSHIFT, SDL_SCANCODE_LSHIFT, KMOD_LSHIFT},
+        {"rshift", SDLK_RSHIFT, SDL_SCANCODE_RSHIFT, KMOD_RSHIFT},
+        {"lctrl", SDLK_LCTRL, SDL_SCANCODE_LCTRL, KMOD_LCTRL},
+        {"rctrl", SDLK_RCTRL, SDL_SCANCODE_RCTRL, KMOD_RCTRL},
     };
     Uint16 modifiers = KMOD_NONE;
-    Strings steps;
-    for (char const* const scenario : SCENARIOS)
-    {
-        Strings const scenarioSteps = SplitStringOnDelimiter(scenario, "; ");
-        steps.insert(steps.end(), scenarioSteps.begin(), scenarioSteps.end());
-    }
-    for (std::string const& step : steps)
+    for (std::string const& step : SplitStringOnDelimiter(STEPS, "; "))
     {
         Strings const eventsAndKeyStates = SplitStringOnDelimiter(step, '=');
         g_theInput = &m_input;
         for (std::string const& token : SplitStringOnDelimiter(eventsAndKeyStates[0], ' '))
         {
-            if (token.empty() || token == "none")
-            {
-                g_theInput = token.empty() ? g_theInput : nullptr;
-                continue;
-            }
             SDL_Event event = {};
             event.type = SDL_WINDOWEVENT;
             event.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
             for (Key const& key : KEYS)
             {
-                if (token.substr(1) == key.name)
+                if (!token.empty() && token.substr(1) == key.name)
                 {
                     // A modifier's own press already holds its bit, its release no more.
                     modifiers = token[0] == '-' ? (modifiers & ~key.modifier) : (modifiers | key.modifier);
@@ -234,13 +200,24 @@ TEST_F(WindowTest, KeysGiveOneEdgePerPressSystemKeysNoneAndSharedCodesHoldWhileE
                     event.key.keysym = {key.scancode, key.sym, modifiers, 0};
                 }
             }
-            ASSERT_TRUE(event.type != SDL_WINDOWEVENT || token == "lost") << token;
-            ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+            g_theInput = token == "none" ? nullptr : g_theInput;
+            ASSERT_TRUE(event.type != SDL_WINDOWEVENT || token == "lost" || token == "none" || token.empty())
+                << token;
+            ASSERT_TRUE(token == "none" || token.empty() || SDL_PushEvent(&event) == 1) << SDL_GetError();
         }
         RunMessagePump();
         m_input.EndFrame();
+        std::string keyStates;
+        for (int keyCode = 0; keyCode < NUM_KEYCODES; ++keyCode)
+        {
+            KeyButtonState const& state = m_input.GetKeyState(static_cast<unsigned char>(keyCode));
+            if (state.IsPressed() || state.WasJustReleased())
+            {
+                keyStates += (keyStates.empty() ? "" : " ") + std::to_string(keyCode) +
+                             (state.WasJustPressed() ? "+" : (state.WasJustReleased() ? "-" : ""));
+            }
+        }
         // A trailing delimiter leaves no empty piece behind it.
-        EXPECT_EQ(DescribeKeyStates(m_input), eventsAndKeyStates.size() > 1 ? eventsAndKeyStates[1] : "")
-            << step;
+        EXPECT_EQ(keyStates, eventsAndKeyStates.size() > 1 ? eventsAndKeyStates[1] : "") << step;
     }
 }

@@ -34,97 +34,35 @@ protected:
 };
 }  // namespace
 
-// BeginCamera puts glOrtho(left, right, bottom, top, 0, 1) in the model-view
-// matrix, replacing the last one; a camera moved right and down shows the box
-// that far left and up, edges on whole pixels. The clear fills every pixel.
-TEST_F(RenderContextTest, BoxThroughTheCameraLandsOnItsPixels)
+// A file's texture is left bound; drawn over a box with UVs (0,0) to (1,1), each
+// texel fills its own 32 x 32 pixel block to the block's corners (magnified
+// texels keep hard edges), the file's last row at the bottom. A row of five RGB
+// texels is 15 bytes: read with the default 4-byte row alignment, later rows
+// would shear.
+TEST_F(RenderContextTest, TexturesFromFilesShowEveryTexelWithHardEdges)
 {
-    Rgba8 const clearColor(255, 128, 0), boxColor(0, 200, 100);
-    for (Vec2 const& translation : {Vec2(0.f, 0.f), Vec2(16.f, -8.f)})
+    std::vector<unsigned char> bytes;  // texel (x, y) from the bottom: red 40x, green 100y, blue 99
+    for (int fileRow = 0; fileRow < 3; ++fileRow)
     {
-        SCOPED_TRACE(translation.GetAsString());
-        Camera camera = m_worldCamera;
-        camera.Translate2D(translation);
-        m_renderer.ClearScreen(clearColor);
-        EXPECT_TRUE(IsPixelNear(255, 191, clearColor));
-        m_renderer.BeginCamera(camera);
-        float const shiftX = -1.f - translation.x / 128.f, shiftY = -1.f - translation.y / 96.f;
-        float const expected[16] = {1 / 128.f, 0, 0,  0, 0,      1 / 96.f, 0,  0,
-                                    0,         0, -2, 0, shiftX, shiftY,   -1, 1};
-        GLfloat matrix[16] = {};
-        glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
-        for (int index = 0; index < 16; ++index)
+        for (int x = 0; x < 5; ++x)
         {
-            EXPECT_NEAR(matrix[index], expected[index], 1e-6f) << "column-major element " << index;
+            bytes.insert(bytes.end(), {static_cast<unsigned char>(40 * x),
+                                       static_cast<unsigned char>(100 * (2 - fileRow)), 99});
         }
-
-        m_renderer.DrawAABB2D(AABB2(64.f, 48.f, 128.f, 96.f), boxColor);
-        m_renderer.DrawVertexArray(3, nullptr);  // nothing to draw, nothing read
-        int const left = 64 - static_cast<int>(translation.x), right = left + 63;
-        int const bottom = 48 - static_cast<int>(translation.y), top = bottom + 47;
-        EXPECT_TRUE(IsPixelNear(left, bottom, boxColor));
-        EXPECT_TRUE(IsPixelNear(right, top, boxColor));
-        EXPECT_TRUE(IsPixelNear(left - 1, bottom, clearColor));
-        EXPECT_TRUE(IsPixelNear(left, bottom - 1, clearColor));
-        EXPECT_TRUE(IsPixelNear(right + 1, top, clearColor));
-        EXPECT_TRUE(IsPixelNear(right, top + 1, clearColor));
     }
-}
-
-// Each texel covers a 32 x 32 pixel block of a box with UVs (0,0) to (1,1), the
-// file's last row at the bottom. A row of five RGB texels is 15 bytes: read with
-// the default 4-byte row alignment, later rows would shear.
-TEST_F(RenderContextTest, TexturesFromFilesShowEveryTexelWithTheirUploadState)
-{
-    struct Case
-    {
-        int width, height, numComponents;
-        GLint internalFormat;
-    };
     TemporaryFolder folder;
+    std::string const path = folder.WritePng("texture.png", 5, 3, 3, bytes);
+    Texture const* texture = m_renderer.CreateTextureFromFile(path);
+    EXPECT_TRUE(texture->m_dimensions == IntVec2(5, 3) && texture->m_numComponents == 3);
+    EXPECT_EQ(texture->GetImageFilePath(), path);
     m_renderer.BeginCamera(m_worldCamera);
-    for (Case const& testCase : {Case{5, 3, 3, GL_RGB}, Case{2, 2, 4, GL_RGBA}})
+    m_renderer.DrawAABB2D(AABB2(0.f, 0.f, 160.f, 96.f), Rgba8::WHITE);
+    for (int texelIndex = 0; texelIndex < 15; ++texelIndex)
     {
-        SCOPED_TRACE(testCase.numComponents);
-        std::vector<unsigned char> bytes(
-            static_cast<size_t>(testCase.width * testCase.height * testCase.numComponents));
-        for (size_t byteIndex = 0; byteIndex < bytes.size(); ++byteIndex)
-        {
-            bool const isAlpha =
-                testCase.numComponents == 4 && byteIndex % 4 == 3;  // opaque: nothing to blend
-            bytes[byteIndex] = isAlpha ? 255 : static_cast<unsigned char>(byteIndex * 13 + 7);
-        }
-        std::string const path =
-            folder.WritePng("texture.png", testCase.width, testCase.height, testCase.numComponents, bytes);
-        Texture const* texture = m_renderer.CreateTextureFromFile(path);
-        EXPECT_EQ(texture->m_dimensions, IntVec2(testCase.width, testCase.height));
-        EXPECT_EQ(texture->m_numComponents, testCase.numComponents);
-        EXPECT_EQ(texture->GetImageFilePath(), path);
-        EXPECT_FLOAT_EQ(texture->GetAspect(), static_cast<float>(testCase.width) / testCase.height);
-
-        // Left bound and enabled; magnified texels keep hard edges.
-        std::vector<GLint> state(8, 0);
-        glGetIntegerv(GL_TEXTURE_BINDING_2D, &state[0]);
-        state[1] = glIsEnabled(GL_TEXTURE_2D);
-        glGetIntegerv(GL_UNPACK_ALIGNMENT, &state[2]);
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &state[3]);
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &state[4]);
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &state[5]);
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &state[6]);
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &state[7]);
-        GLint const textureName = static_cast<GLint>(texture->GetTextureID());
-        EXPECT_EQ(state, std::vector<GLint>({textureName, GL_TRUE, 1, testCase.internalFormat, GL_REPEAT,
-                                             GL_REPEAT, GL_NEAREST, GL_LINEAR}));
-
-        m_renderer.DrawAABB2D(AABB2(0.f, 0.f, 32.f * testCase.width, 32.f * testCase.height), Rgba8::WHITE);
-        for (int texelIndex = 0; texelIndex < testCase.width * testCase.height; ++texelIndex)
-        {
-            int const x = texelIndex % testCase.width, y = texelIndex / testCase.width;
-            unsigned char const* fileTexel = &bytes[static_cast<size_t>(
-                ((testCase.height - 1 - y) * testCase.width + x) * testCase.numComponents)];
-            EXPECT_TRUE(
-                IsPixelNear(32 * x + 16, 32 * y + 16, Rgba8(fileTexel[0], fileTexel[1], fileTexel[2])));
-        }
+        int const x = texelIndex % 5, y = texelIndex / 5;
+        Rgba8 const texel(static_cast<unsigned char>(40 * x), static_cast<unsigned char>(100 * y), 99);
+        EXPECT_TRUE(IsPixelNear(32 * x + 1, 32 * y + 1, texel));
+        EXPECT_TRUE(IsPixelNear(32 * x + 30, 32 * y + 30, texel));
     }
 }
 

@@ -6,101 +6,126 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
+// Shapes are checked by what they cover, not by the order of their vertices. Their
+// UVs are drawn, and checked, by the texture and font tests.
 namespace
 {
 Rgba8 const COLOR(10, 20, 30, 40);
 Vertex_PCU const EARLIER_VERTEX(Vec3(100.f, -100.f, 7.f), Rgba8(1, 2, 3, 4), Vec2(9.f, 9.f));
 
-// Corners a, b, c, d at UV (min,min), (max,min), (min,max), (max,max), drawn a, b, c then c, b, d.
-std::vector<Vertex_PCU> Quad(Vec2 a, Vec2 b, Vec2 c, Vec2 d, Vec2 uvMin = Vec2(0.f, 0.f),
-                             Vec2 uvMax = Vec2(1.f, 1.f))
+Vec2 At(std::vector<Vertex_PCU> const& verts, size_t index)
 {
-    Vec2 const uvB(uvMax.x, uvMin.y);
-    Vec2 const uvC(uvMin.x, uvMax.y);
-    return {{Vec3(a), COLOR, uvMin}, {Vec3(b), COLOR, uvB}, {Vec3(c), COLOR, uvC},
-            {Vec3(c), COLOR, uvC},   {Vec3(b), COLOR, uvB}, {Vec3(d), COLOR, uvMax}};
+    return Vec2(verts[index].m_position.x, verts[index].m_position.y);
 }
 
-// A line's corners drawn startRight, endRight, endLeft then startRight, endLeft, startLeft.
-std::vector<Vertex_PCU> Line(Vec2 startRight, Vec2 endRight, Vec2 endLeft, Vec2 startLeft)
+// Twice the signed area: positive for counter-clockwise corners.
+float GetWindingArea(Vec2 const& a, Vec2 const& b, Vec2 const& c)
 {
-    Vec2 const uv(0.f, 0.f);
-    return {{Vec3(startRight), COLOR, uv}, {Vec3(endRight), COLOR, uv}, {Vec3(endLeft), COLOR, uv},
-            {Vec3(startRight), COLOR, uv}, {Vec3(endLeft), COLOR, uv},  {Vec3(startLeft), COLOR, uv}};
+    return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
 }
 
-// The utilities append: what the list held before stays as it was.
-void ExpectAppended(std::vector<Vertex_PCU> const& verts, std::vector<Vertex_PCU> const& expected)
+// On or inside a triangle of the list after the earlier vertex; flat ones cover nothing.
+bool IsCoveredByTriangles(std::vector<Vertex_PCU> const& verts, Vec2 const& point)
 {
-    ASSERT_EQ(verts.size(), expected.size() + 1);
-    EXPECT_EQ(verts[0].m_position, EARLIER_VERTEX.m_position);
-    for (size_t index = 0; index < expected.size(); ++index)
+    for (size_t index = 1; index + 2 < verts.size(); index += 3)
     {
-        SCOPED_TRACE("vertex " + std::to_string(index % 6) + " of shape " + std::to_string(index / 6));
-        EXPECT_NEAR(verts[index + 1].m_position.x, expected[index].m_position.x, 1e-4f);
-        EXPECT_NEAR(verts[index + 1].m_position.y, expected[index].m_position.y, 1e-4f);
-        EXPECT_EQ(verts[index + 1].m_uvTexCoords, expected[index].m_uvTexCoords);
-        EXPECT_EQ(verts[index + 1].m_color, COLOR);
+        Vec2 const a = At(verts, index), b = At(verts, index + 1), c = At(verts, index + 2);
+        if (GetWindingArea(a, b, c) > 0.f && GetWindingArea(a, b, point) >= 0.f &&
+            GetWindingArea(b, c, point) >= 0.f && GetWindingArea(c, a, point) >= 0.f)
+        {
+            return true;
+        }
     }
+    return false;
+}
+
+// After the untouched earlier vertex: the expected count, every triangle
+// counter-clockwise (or flat), every vertex in the shape's colour at z = 0.
+std::vector<Vertex_PCU> AppendShape(std::function<void(std::vector<Vertex_PCU>&)> const& add, size_t count)
+{
+    std::vector<Vertex_PCU> verts{EARLIER_VERTEX};
+    add(verts);
+    EXPECT_EQ(verts.size(), count + 1);
+    EXPECT_EQ(verts[0].m_position, EARLIER_VERTEX.m_position);
+    for (size_t index = 1; index + 2 < verts.size(); index += 3)
+    {
+        EXPECT_GE(GetWindingArea(At(verts, index), At(verts, index + 1), At(verts, index + 2)), 0.f) << index;
+        for (size_t corner = index; corner < index + 3; ++corner)
+        {
+            EXPECT_TRUE(verts[corner].m_color == COLOR && verts[corner].m_position.z == 0.f) << corner;
+        }
+    }
+    return verts;
 }
 }  // namespace
 
-// Shapes 0 to 6, one after another in the same list.
-TEST(VertexUtils, EveryShapeAppendsItsCornersAndUVsInOrder)
+// Points a hair inside each shape are covered, points a hair outside are not. The
+// turned box is 4 long along +y and 2 wide; the line from (0,0) to (3,4) is 10
+// thick, forward (0.6, 0.8), left (-0.8, 0.6), reaching 5 past either end.
+TEST(VertexUtils, ShapesCoverTheirAreaAndNothingBeyond)
 {
-    std::vector<Vertex_PCU> verts{EARLIER_VERTEX};
-    std::vector<Vertex_PCU> expected;
-    auto const expect = [&expected](std::vector<Vertex_PCU> const& shape)
-    { expected.insert(expected.end(), shape.begin(), shape.end()); };
-
-    AddVertsForAABB2D(verts, AABB2(0.f, 0.f, 2.f, 1.f), COLOR);
-    expect(Quad(Vec2(0.f, 0.f), Vec2(2.f, 0.f), Vec2(0.f, 1.f), Vec2(2.f, 1.f)));
-    AddVertsForAABB2D(verts, AABB2(-4.f, 8.f, -1.f, 9.5f), COLOR, Vec2(0.25f, 0.5f), Vec2(0.75f, 1.f));
-    expect(Quad(Vec2(-4.f, 8.f), Vec2(-1.f, 8.f), Vec2(-4.f, 9.5f), Vec2(-1.f, 9.5f), Vec2(0.25f, 0.5f),
-                Vec2(0.75f, 1.f)));
-    Vertex_PCU filled[NUM_VERTS_PER_QUAD];
-    FillVertsForAABB2D(filled, AABB2(1.5f, 2.f, 7.f, 3.25f), COLOR, Vec2(1.f, 0.f), Vec2(0.f, 1.f));
-    verts.insert(verts.end(), filled, filled + NUM_VERTS_PER_QUAD);
-    expect(Quad(Vec2(1.5f, 2.f), Vec2(7.f, 2.f), Vec2(1.5f, 3.25f), Vec2(7.f, 3.25f), Vec2(1.f, 0.f),
-                Vec2(0.f, 1.f)));
-
-    // Turned 90 degrees: i = (0, 1), half extents 2 along i and 1 along j = (-1, 0).
-    OBB2 const turnedBox(Vec2(10.f, 20.f), Vec2(4.f, 2.f), Vec2(0.f, 1.f));
-    Vec2 const corner0(11.f, 18.f), corner1(9.f, 18.f), corner2(11.f, 22.f), corner3(9.f, 22.f);
-    AddVertsForOBB2D(verts, turnedBox, COLOR);
-    expect(Quad(corner0, corner2, corner1, corner3));
-    AddVertsForOBB2D(verts, turnedBox, COLOR, Vec2(0.5f, 0.25f), Vec2(1.f, 0.75f));
-    expect(Quad(corner0, corner2, corner1, corner3, Vec2(0.5f, 0.25f), Vec2(1.f, 0.75f)));
-
-    // Half the thickness past both ends: forward (3, 4) and left (-4, 3) for thickness 10.
-    AddVertsForLine2D(verts, Vec2(0.f, 0.f), Vec2(3.f, 4.f), COLOR, 10.f);
-    expect(Line(Vec2(1.f, -7.f), Vec2(10.f, 5.f), Vec2(2.f, 11.f), Vec2(-7.f, -1.f)));
-    AddVertsForLine2D(verts, Vec2(5.f, 7.f), Vec2(5.f, 7.f), COLOR, 3.f);
-    expect(Line(Vec2(5.f, 7.f), Vec2(5.f, 7.f), Vec2(5.f, 7.f), Vec2(5.f, 7.f)));
-    ExpectAppended(verts, expected);
+    Vec2 const forward(0.6f, 0.8f), left(-0.8f, 0.6f), middle(1.5f, 2.f);
+    struct Case
+    {
+        char const* shape;
+        std::function<void(std::vector<Vertex_PCU>&)> add;
+        std::vector<Vec2> inside, outside;
+    };
+    Case const CASES[] = {
+        {"box",
+         [](auto& verts) { AddVertsForAABB2D(verts, AABB2(-4.f, 8.f, -1.f, 9.5f), COLOR); },
+         {Vec2(-3.99f, 8.01f), Vec2(-1.01f, 9.49f)},
+         {Vec2(-4.01f, 9.f), Vec2(-0.99f, 9.f), Vec2(-2.5f, 7.99f), Vec2(-2.5f, 9.51f)}},
+        {"turned box",
+         [](auto& verts)
+         { AddVertsForOBB2D(verts, OBB2(Vec2(10.f, 20.f), Vec2(4.f, 2.f), Vec2(0.f, 1.f)), COLOR); },
+         {Vec2(10.99f, 21.99f), Vec2(9.01f, 18.01f)},
+         {Vec2(11.01f, 20.f), Vec2(10.f, 22.01f), Vec2(11.9f, 20.9f)}},
+        {"line",
+         [](auto& verts) { AddVertsForLine2D(verts, Vec2(0.f, 0.f), Vec2(3.f, 4.f), COLOR, 10.f); },
+         {Vec2(3.f, 4.f) + (forward + left) * 4.9f, (forward + left) * -4.9f, middle - left * 4.9f},
+         {Vec2(3.f, 4.f) + forward * 5.1f, forward * -5.1f, middle + left * 5.1f}},
+    };
+    for (Case const& testCase : CASES)
+    {
+        SCOPED_TRACE(testCase.shape);
+        std::vector<Vertex_PCU> const verts = AppendShape(testCase.add, NUM_VERTS_PER_QUAD);
+        for (bool const isInside : {true, false})
+        {
+            for (Vec2 const& point : isInside ? testCase.inside : testCase.outside)
+            {
+                EXPECT_EQ(IsCoveredByTriangles(verts, point), isInside) << point.GetAsString();
+            }
+        }
+    }
+    std::vector<Vertex_PCU> const point = AppendShape(
+        [](auto& verts) { AddVertsForLine2D(verts, Vec2(5.f, 7.f), Vec2(5.f, 7.f), COLOR, 3.f); }, 6);
+    for (size_t index = 1; index < point.size(); ++index)
+    {
+        EXPECT_EQ(At(point, index), Vec2(5.f, 7.f));  // no direction to normalise, no NaN
+    }
 }
 
-// 64 lines of 5.625 degrees counter-clockwise from +x, the last ending where the
-// first began; a ring of radius 0 collapses on its centre.
-TEST(AddVertsForRing2D, SixtyFourLinesAroundTheCenter)
+// A thin ring, radius 20 around (40,-12), thickness 0.5: all the way round (no gap
+// where it starts and ends) it covers the circle to nearly half its thickness on
+// both sides, and nothing a little farther out or in. Its chords bring the inner
+// edge 0.024 closer to the centre between their ends.
+TEST(AddVertsForRing2D, CoversItsCircleAllTheWayRoundToHalfItsThickness)
 {
-    for (float const radius : {20.f, 0.f})
+    Vec2 const center(40.f, -12.f);
+    std::vector<Vertex_PCU> const verts = AppendShape(
+        [&](auto& out) { AddVertsForRing2D(out, center, 20.f, COLOR, 0.5f); }, NUM_VERTS_PER_RING);
+    for (int step = -1; step <= 1440; ++step)
     {
-        SCOPED_TRACE(radius);
-        Vec2 const center(40.f, -12.f);
-        float const thickness = 4.f;
-        std::vector<Vertex_PCU> expected;
-        for (int segment = 0; segment < 64; ++segment)
+        float const degrees = step < 0 ? 359.99f : 0.25f * static_cast<float>(step);
+        for (float const radius : {19.7f, 19.8f, 20.f, 20.2f, 20.3f})
         {
-            float const startDegrees = 5.625f * static_cast<float>(segment);
-            AddVertsForLine2D(expected, center + Vec2::MakeFromPolarDegrees(startDegrees, radius),
-                              center + Vec2::MakeFromPolarDegrees(startDegrees + 5.625f, radius), COLOR,
-                              thickness);
+            ASSERT_EQ(IsCoveredByTriangles(verts, center + Vec2::MakeFromPolarDegrees(degrees, radius)),
+                      radius > 19.75f && radius < 20.25f)
+                << degrees << " degrees at radius " << radius;
         }
-        std::vector<Vertex_PCU> verts{EARLIER_VERTEX};
-        AddVertsForRing2D(verts, center, radius, COLOR, thickness);
-        ExpectAppended(verts, expected);
     }
 }
