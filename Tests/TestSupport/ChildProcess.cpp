@@ -10,10 +10,6 @@ namespace
 std::string ReadAndClose(std::FILE* file)
 {
     std::string text;
-    if (file == nullptr)
-    {
-        return text;
-    }
     std::rewind(file);
     char buffer[4096];
     for (size_t count = 0; (count = std::fread(buffer, 1, sizeof(buffer), file)) > 0;)
@@ -34,7 +30,12 @@ ChildResult RunInChildProcess(std::function<void()> const& code, int timeoutSeco
     std::FILE* const errFile = std::tmpfile();
     std::fflush(stdout);
     std::fflush(stderr);
-    pid_t const child = (outFile != nullptr && errFile != nullptr) ? fork() : -1;
+    if (outFile == nullptr || errFile == nullptr)
+    {
+        result.standardError = "no temporary file for the child's output";
+        return result;
+    }
+    pid_t const child = fork();
     if (child == 0)
     {
         alarm(static_cast<unsigned>(timeoutSeconds));  // survives exec; its signal ends the child
@@ -50,7 +51,7 @@ ChildResult RunInChildProcess(std::function<void()> const& code, int timeoutSeco
     {
     }
     result.standardOutput = ReadAndClose(outFile);
-    result.standardError = child > 0 ? ReadAndClose(errFile) : (ReadAndClose(errFile) + "no child process");
+    result.standardError = ReadAndClose(errFile) + (child < 0 ? "fork() failed" : "");
     result.exited = child > 0 && WIFEXITED(status);
     result.exitCode = result.exited ? WEXITSTATUS(status) : -1;
     result.terminatingSignal = (child > 0 && WIFSIGNALED(status)) ? WTERMSIG(status) : 0;

@@ -61,16 +61,11 @@ bool KeepVideoSubsystemForTheProcess()
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, bytes);
     Rgba8 const actual(bytes[0], bytes[1], bytes[2], bytes[3]);
-    int const differences[4] = {actual.r - expected.r, actual.g - expected.g, actual.b - expected.b,
-                                actual.a - expected.a};
-    for (int difference : differences)
-    {
-        if (std::abs(difference) > tolerance)
-        {
-            return ::testing::AssertionFailure()
-                   << "pixel (" << x << ", " << y << ") is " << actual.GetAsString() << ", expected "
-                   << expected.GetAsString();
-        }
-    }
-    return ::testing::AssertionSuccess();
+    bool const isNear =
+        std::abs(actual.r - expected.r) <= tolerance && std::abs(actual.g - expected.g) <= tolerance &&
+        std::abs(actual.b - expected.b) <= tolerance && std::abs(actual.a - expected.a) <= tolerance;
+    return isNear ? ::testing::AssertionSuccess()
+                  : ::testing::AssertionFailure()
+                        << "pixel (" << x << ", " << y << ") is " << actual.GetAsString() << ", expected "
+                        << expected.GetAsString();
 }

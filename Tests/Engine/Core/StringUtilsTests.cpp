@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 // Output beyond the 2048-byte buffer is cut, never an error; the limited form
@@ -31,24 +32,20 @@ TEST(SplitStringOnDelimiter, KeepsEmptyPiecesExceptAfterATrailingDelimiter)
         char const* text;
         char const* delimiter;
         Strings expected;
+    } const CASES[] = {
+        {"1.5, 2", ",", {"1.5", " 2"}}, {"", ",", {""}},
+        {",5", ",", {"", "5"}},         {"5,", ",", {"5"}},
+        {"a,,b", ",", {"a", "", "b"}},  {",,", ",", {"", ""}},
+        {"a::b::", "::", {"a", "b"}},   {"a:::b", "::", {"a", ":b"}},
+        {"a,b", "", {"a,b"}},
     };
-    Case const CASES[] = {{"1.5, 2", ",", {"1.5", " 2"}},
-                          {"", ",", {""}},
-                          {",5", ",", {"", "5"}},
-                          {"5,", ",", {"5"}},
-                          {"a,,b", ",", {"a", "", "b"}},
-                          {",,", ",", {"", ""}},
-                          {"a::b::", "::", {"a", "b"}},
-                          {"a:::b", "::", {"a", ":b"}},
-                          {"a,b", "", {"a,b"}}};
     for (Case const& testCase : CASES)
     {
-        SCOPED_TRACE(testing::Message() << testCase.text << " on '" << testCase.delimiter << "'");
-        EXPECT_EQ(SplitStringOnDelimiter(testCase.text, testCase.delimiter), testCase.expected);
-        if (testCase.delimiter[0] != '\0' && testCase.delimiter[1] == '\0')
-        {
-            EXPECT_EQ(SplitStringOnDelimiter(testCase.text, testCase.delimiter[0]), testCase.expected);
-        }
+        EXPECT_EQ(SplitStringOnDelimiter(testCase.text, testCase.delimiter), testCase.expected)
+            << testCase.text << " on '" << testCase.delimiter << "'";
+        EXPECT_TRUE(std::strlen(testCase.delimiter) != 1 ||
+                    SplitStringOnDelimiter(testCase.text, testCase.delimiter[0]) == testCase.expected)
+            << testCase.text;
     }
 }
 

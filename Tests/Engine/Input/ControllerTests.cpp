@@ -8,14 +8,8 @@
 
 namespace
 {
-// A game controller made by SDL itself, as a driver would present it. Quitting
+// Game controllers made by SDL itself, as a driver would present them. Quitting
 // the subsystem detaches every one that is left.
-SDL_Joystick* PlugGamepad()
-{
-    return SDL_JoystickOpen(SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
-                                                      SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0));
-}
-
 class ControllerTest : public ::testing::Test
 {
 protected:
@@ -32,17 +26,22 @@ protected:
         m_input.Shutdown();
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     }
+    SDL_Joystick* PlugGamepad()
+    {
+        return SDL_JoystickOpen(SDL_JoystickAttachVirtual(
+            SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0));
+    }
     XboxController const& Controller(int controllerID) { return m_input.GetController(controllerID); }
 
     InputSystem m_input;
 };
 }  // namespace
 
-// Pads are told apart by the one button each holds. Between frames pads are
-// plugged in or out; then every slot must show the expected pad (- for none).
+// Pads are told apart by the one button each holds (SDL numbers A, B, X, Y 0 to 3).
+// Between frames a pad is plugged in or device 0 or 1 unplugged; then every slot
+// shows the expected pad (- for none).
 TEST_F(ControllerTest, APadKeepsItsSlotWhilePluggedAndANewOneTakesTheLowestFree)
 {
-    // Each step plugs in a pad holding A, B, X or Y, or unplugs device 0 or 1.
     std::pair<char const*, char const*> const STEPS[] = {
         {"+A", "A---"}, {"+B", "AB--"}, {"-0", "-B--"},  // A leaves; B stays in slot 1
         {"+X", "XB--"}, {"+Y", "XBY-"}, {"-1", "-BY-"},  // device 1 is the X pad: B was plugged before it
@@ -51,53 +50,48 @@ TEST_F(ControllerTest, APadKeepsItsSlotWhilePluggedAndANewOneTakesTheLowestFree)
     for (auto const& [change, expectedSlots] : STEPS)
     {
         int const which = static_cast<int>(std::string("ABXY01").find(change[1]));
-        // SDL numbers A, B, X, Y 0 to 3.
         change[0] == '+' ? SDL_JoystickSetVirtualButton(PlugGamepad(), which, 1)
                          : SDL_JoystickDetachVirtual(which - 4);
         m_input.BeginFrame();
         std::string slots;
         for (int controllerID = 0; controllerID < NUM_XBOX_CONTROLLERS; ++controllerID)
         {
-            slots += Controller(controllerID).IsConnected() ? '?' : '-';
+            slots += '-';
             for (int buttonID = XBOX_BUTTON_A; buttonID <= XBOX_BUTTON_Y; ++buttonID)
             {
-                if (Controller(controllerID).GetButtonState(XboxButtonID(buttonID)).IsPressed())
-                {
-                    slots.back() = "ABXY"[buttonID];
-                }
+                bool const isHeld =
+                    Controller(controllerID).GetButtonState(XboxButtonID(buttonID)).IsPressed();
+                slots.back() =
+                    isHeld && Controller(controllerID).IsConnected() ? "ABXY"[buttonID] : slots.back();
             }
         }
         EXPECT_EQ(slots, expectedSlots);
     }
 }
 
-TEST_F(ControllerTest, EachButtonIsJustPressedForOneFrameUnderItsOwnID)
+// Each button arrives under its own ID, just pressed in its first frame only. SDL's
+// axes run y down; its virtual triggers -32768..32767 from released to pulled.
+TEST_F(ControllerTest, ButtonsArriveUnderTheirIDsAndSticksScaledWithYUpAndARadialDeadZone)
 {
     // SDL numbers A, B, X, Y 0-3, Back 4, Start 6, the stick clicks 7-8, the shoulders
     // 9-10 and the pad up, down, left, right 11-14.
     int const SDL_BUTTON_OF_ID[NUM_XBOX_BUTTONS] = {0, 1, 2, 3, 4, 6, 9, 10, 7, 8, 14, 11, 13, 12};
     SDL_Joystick* const gamepad = PlugGamepad();
-    for (int pressedID = 0; pressedID < NUM_XBOX_BUTTONS; ++pressedID)
+    for (int pressedAndFrame = 0; pressedAndFrame < 2 * NUM_XBOX_BUTTONS; ++pressedAndFrame)
     {
+        int const pressedID = pressedAndFrame / 2, frame = pressedAndFrame % 2;
+        SDL_JoystickSetVirtualButton(
+            gamepad, SDL_BUTTON_OF_ID[(pressedID + NUM_XBOX_BUTTONS - 1) % NUM_XBOX_BUTTONS], 0);
         SDL_JoystickSetVirtualButton(gamepad, SDL_BUTTON_OF_ID[pressedID], 1);
-        for (int frame = 0; frame < 2; ++frame)  // held on, with an edge in the first only
+        m_input.BeginFrame();
+        for (int buttonID = 0; buttonID < NUM_XBOX_BUTTONS; ++buttonID)
         {
-            m_input.BeginFrame();
-            for (int buttonID = 0; buttonID < NUM_XBOX_BUTTONS; ++buttonID)
-            {
-                KeyButtonState const& state = Controller(0).GetButtonState(XboxButtonID(buttonID));
-                EXPECT_TRUE(state.IsPressed() == (buttonID == pressedID) &&
-                            state.WasJustPressed() == (frame == 0 && buttonID == pressedID))
-                    << pressedID << " " << buttonID << " frame " << frame;
-            }
+            KeyButtonState const& state = Controller(0).GetButtonState(XboxButtonID(buttonID));
+            EXPECT_TRUE(state.IsPressed() == (buttonID == pressedID) &&
+                        state.WasJustPressed() == (frame == 0 && buttonID == pressedID))
+                << pressedID << " " << buttonID << " frame " << frame;
         }
-        SDL_JoystickSetVirtualButton(gamepad, SDL_BUTTON_OF_ID[pressedID], 0);
     }
-}
-
-// SDL's axes run y down, and its virtual triggers -32768..32767 from released to pulled.
-TEST_F(ControllerTest, TriggersAndSticksArriveScaledWithYUpAndARadialDeadZone)
-{
     struct Case
     {
         Sint16 sdlX, sdlY, sdlTrigger;
@@ -109,31 +103,27 @@ TEST_F(ControllerTest, TriggersAndSticksArriveScaledWithYUpAndARadialDeadZone)
         {0, 6000, 32767, 0.f, 0.f, 1.f},          // inside the inner dead zone
         {9000, 9000, 32767, 0.147f, -45.f, 1.f},  // each axis inside, the distance not
     };
-    SDL_Joystick* const gamepad = PlugGamepad();
     SDL_JoystickSetVirtualAxis(gamepad, SDL_CONTROLLER_AXIS_RIGHTX, 32767);
     SDL_JoystickSetVirtualAxis(gamepad, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
     for (Case const& c : CASES)
     {
-        SCOPED_TRACE(testing::Message() << c.sdlX << ", " << c.sdlY << ", trigger " << c.sdlTrigger);
         SDL_JoystickSetVirtualAxis(gamepad, SDL_CONTROLLER_AXIS_LEFTX, c.sdlX);
         SDL_JoystickSetVirtualAxis(gamepad, SDL_CONTROLLER_AXIS_LEFTY, c.sdlY);
         SDL_JoystickSetVirtualAxis(gamepad, SDL_CONTROLLER_AXIS_TRIGGERLEFT, c.sdlTrigger);
         m_input.BeginFrame();
         AnalogJoystick const& stick = Controller(0).GetLeftJoystick();
-        EXPECT_NEAR(stick.GetMagnitude(), c.magnitude, 1e-3f);
-        EXPECT_NEAR(c.magnitude > 0.f ? stick.GetOrientationDegrees() : c.degrees, c.degrees, 0.05f);
-        EXPECT_NEAR(Controller(0).GetLeftTrigger(), c.trigger, 0.002f);
-        EXPECT_EQ(Controller(0).GetRightTrigger(), 0.f);
-        EXPECT_EQ(Controller(0).GetRightJoystick().GetRawPosition().x, 1.f);
+        EXPECT_NEAR(stick.GetMagnitude(), c.magnitude, 1e-3f) << c.sdlX << ", " << c.sdlY;
+        EXPECT_NEAR(c.magnitude > 0.f ? stick.GetOrientationDegrees() : c.degrees, c.degrees, 0.05f)
+            << c.sdlX;
+        EXPECT_NEAR(Controller(0).GetLeftTrigger(), c.trigger, 0.002f) << c.sdlTrigger;
+        EXPECT_TRUE(Controller(0).GetRightTrigger() == 0.f &&
+                    Controller(0).GetRightJoystick().GetRawPosition().x == 1.f);
     }
-
     // Unplugged: buttons released without an edge, triggers zero, the sticks hold.
-    SDL_JoystickSetVirtualButton(gamepad, SDL_CONTROLLER_BUTTON_A, 1);
-    m_input.BeginFrame();
     SDL_JoystickDetachVirtual(0);
     m_input.BeginFrame();
-    KeyButtonState const& buttonA = Controller(0).GetButtonState(XBOX_BUTTON_A);
-    EXPECT_FALSE(Controller(0).IsConnected() || buttonA.IsPressed() || buttonA.WasJustReleased());
+    KeyButtonState const& heldButton = Controller(0).GetButtonState(XboxButtonID(NUM_XBOX_BUTTONS - 1));
+    EXPECT_FALSE(Controller(0).IsConnected() || heldButton.IsPressed() || heldButton.WasJustReleased());
     EXPECT_EQ(Controller(0).GetLeftTrigger(), 0.f);
     EXPECT_NEAR(Controller(0).GetLeftJoystick().GetMagnitude(), 0.147f, 1e-3f);
 }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -18,20 +17,15 @@ namespace
 {
 char const* const PROBE = "PLATFORM_TESTS_PROBE";
 
-// Started again as a probe, this program reads the clock, after trying to open a
-// window if asked, before any test can have started the clock or SDL's video.
+// Started again as a probe, this program tries to open the window before any test
+// can have started SDL's video.
 int const s_probe = []
 {
     char const* const probe = std::getenv(PROBE);
     if (probe != nullptr)
     {
-        if (std::string(probe) != "clock")
-        {
-            CreateOSWindow(4.f / 3.f, "Dotsunder");
-            CreateOpenGLRenderingContext();
-        }
-        std::printf("%.9f", GetCurrentTimeSeconds());
-        std::fflush(stdout);
+        CreateOSWindow(4.f / 3.f, "Dotsunder");
+        CreateOpenGLRenderingContext();
         _exit(0);
     }
     return 0;
@@ -85,14 +79,9 @@ TEST(CreateOSWindow, WithoutADisplayOrAGLDriverEndsAtOnceWithAReportGivingSDLsRe
     }
 }
 
-// The clock's span lies inside the system clock's span around it, whatever the sleep lasts.
-TEST(Clock, StartsNearZeroAndKeepsTheSystemsPace)
+// Seconds, at the system's pace: the clock's span lies inside the system clock's span around it.
+TEST(Clock, KeepsTheSystemsPaceInSeconds)
 {
-    ChildResult const result = RunProbe("clock");
-    ASSERT_TRUE(result.exited && result.exitCode == 0) << result.standardError;
-    double const firstReadingSeconds = std::strtod(result.standardOutput.c_str(), nullptr);
-    EXPECT_TRUE(firstReadingSeconds >= 0.0 && firstReadingSeconds < 0.01) << result.standardOutput;
-
     auto const systemBefore = std::chrono::steady_clock::now();
     double const beforeSeconds = GetCurrentTimeSeconds();
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
