@@ -26,51 +26,32 @@ Image MakeCoordinateImage(TemporaryFolder const& folder, int width, int height, 
 }
 }  // namespace
 
-// RGB texels are opaque; rows of odd widths are not padded. A write lands on the
-// texel it names.
-TEST(Image, HoldsEveryTexelOfItsFileBottomRowFirstAndWritesInPlace)
+// Rows of odd widths are not padded; RGB texels are opaque. Rotation 0 reads (x, y)
+// itself; the others follow the table of quarter turns, mirrored or not.
+TEST(Image, ReadsEveryTexelBottomRowFirstRotatedAndMirroredAndWritesInPlace)
 {
     TemporaryFolder folder;
-    int const SHAPES[][3] = {{2, 2, 3}, {5, 3, 3}, {3, 2, 4}, {1, 1, 3}};  // width, height, components
-    for (auto const& [width, height, numComponents] : SHAPES)
-    {
-        Image image = MakeCoordinateImage(folder, width, height, numComponents);
-        ASSERT_EQ(image.m_dimensions, IntVec2(width, height));
-        for (int texelIndex = 0; texelIndex < width * height; ++texelIndex)
-        {
-            IntVec2 const texel(texelIndex % width, texelIndex / width);
-            EXPECT_EQ(image.GetTexelColor(texel),
-                      Rgba8(static_cast<unsigned char>(texel.x), static_cast<unsigned char>(texel.y), 7,
-                            numComponents == 4 ? 200 : 255))
-                << width << "x" << height << "x" << numComponents << " " << texel.GetAsString();
-        }
-        image.SetTexelColor(IntVec2(width - 1, 0), Rgba8(1, 2, 3, 4));
-        EXPECT_EQ(image.m_texels[static_cast<size_t>(width - 1)], Rgba8(1, 2, 3, 4));
-        image.SetTexelColor(0, height - 1, Rgba8(5, 6, 7, 8));
-        EXPECT_EQ(image.m_texels[static_cast<size_t>((height - 1) * width)], Rgba8(5, 6, 7, 8));
-    }
-}
-
-TEST(Image, RotatedAndMirroredReadsReachTheTexelsOfTheTable)
-{
-    TemporaryFolder folder;
-    Image const square = MakeCoordinateImage(folder, 4, 4, 3), wide = MakeCoordinateImage(folder, 3, 2, 3);
+    Image square = MakeCoordinateImage(folder, 4, 4, 4);
+    Image const wide = MakeCoordinateImage(folder, 3, 2, 3);
+    EXPECT_TRUE(square.m_dimensions == IntVec2(4, 4) && wide.m_dimensions == IntVec2(3, 2));
+    EXPECT_TRUE(square.GetTexelColor(3, 1) == Rgba8(3, 1, 7, 200) &&
+                wide.GetTexelColor(IntVec2(2, 1)) == Rgba8(2, 1, 7));
     struct Case
     {
         Image const& image;
         int x, y, rotation;
         bool isMirrored;
         IntVec2 expected;
-    };
-    Case const CASES[] = {
+    } const CASES[] = {
         {square, 0, 0, 1, false, {0, 3}}, {square, 0, 0, 1, true, {3, 3}},  {square, 1, 0, 0, false, {1, 0}},
         {square, 1, 0, 0, true, {2, 0}},  {square, 1, 0, 1, false, {0, 2}}, {square, 1, 0, 1, true, {3, 2}},
         {square, 1, 0, 2, false, {2, 3}}, {square, 1, 0, 2, true, {1, 3}},  {square, 1, 0, 3, false, {3, 1}},
         {square, 1, 0, 3, true, {0, 1}},  {square, 1, 0, 5, false, {0, 2}},  // five quarter turns are one
         {square, 1, 0, -1, true, {1, 0}},  // a negative remainder reads (x, y)
         {square, 1, 0, -4, true, {2, 0}},  // no remainder: mirrored only
-        {wide, 1, 0, 1, false, {0, 0}},   {wide, 1, 0, 1, true, {2, 0}},    {wide, 1, 0, 2, false, {1, 1}},
-        {wide, 1, 0, 3, false, {2, 1}},   {wide, 1, 0, 3, true, {0, 1}},
+        {wide, 1, 0, 0, false, {1, 0}},   {wide, 2, 1, 0, false, {2, 1}},   {wide, 1, 0, 1, false, {0, 0}},
+        {wide, 1, 0, 1, true, {2, 0}},    {wide, 1, 0, 2, false, {1, 1}},   {wide, 1, 0, 3, false, {2, 1}},
+        {wide, 1, 0, 3, true, {0, 1}},
     };
     for (Case const& testCase : CASES)
     {
@@ -80,4 +61,7 @@ TEST(Image, RotatedAndMirroredReadsReachTheTexelsOfTheTable)
             << testCase.image.m_dimensions.GetAsString() << " (" << testCase.x << ", " << testCase.y
             << ") rotation " << testCase.rotation << (testCase.isMirrored ? " mirrored" : "");
     }
+    square.SetTexelColor(IntVec2(3, 0), Rgba8(1, 2, 3, 4));
+    square.SetTexelColor(0, 3, Rgba8(5, 6, 7, 8));
+    EXPECT_TRUE(square.m_texels[3] == Rgba8(1, 2, 3, 4) && square.m_texels[12] == Rgba8(5, 6, 7, 8));
 }

@@ -68,20 +68,6 @@ TEST(MathUtils, OverlapsWhenTouchingAndCoincident)
     EXPECT_FALSE(DoOBBAndCapsuleOverlap(square, Capsule2(Vec2(3.f, 0.f), Vec2(5.f, 0.f), 1.5f)));
 }
 
-// Out along the line between the centers; touching or coincident centers move nothing.
-TEST(MathUtils, PushingDiscsOut)
-{
-    Vec2 centerA(0.f, 0.f), centerB(1.f, 0.f), sameA(3.f, 3.f), sameB(3.f, 3.f), nearBox(1.5f, 0.5f);
-    PushDiscsOutOfEachOther(centerA, 1.f, centerB, 1.f);
-    EXPECT_TRUE(centerA == Vec2(-0.5f, 0.f) && centerB == Vec2(1.5f, 0.f));
-    PushDiscsOutOfEachOther(centerA, 1.f, centerB, 1.f);
-    PushDiscsOutOfEachOther(sameA, 1.f, sameB, 1.f);
-    PushDiscOutOfPoint(sameA, 1.f, sameB);
-    PushDiscOutOfAABB2(nearBox, 1.f, AABB2(0.f, 0.f, 1.f, 1.f));
-    EXPECT_TRUE(centerA == Vec2(-0.5f, 0.f) && sameA == Vec2(3.f, 3.f) && sameB == Vec2(3.f, 3.f));
-    EXPECT_EQ(nearBox, Vec2(2.f, 0.5f));
-}
-
 // Scale, then rotate about the origin, then translate; z, colour and UVs stay.
 TEST(MathUtils, TransformVertexArray)
 {

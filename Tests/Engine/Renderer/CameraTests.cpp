@@ -7,20 +7,14 @@ TEST(Camera, NormalizedAndWorldPositionsRoundTrip)
 {
     Camera camera;
     camera.SetOrthoView(Vec2(-16.f, 8.f), Vec2(240.f, 200.f));
-    struct Case
+    Vec2 const CASES[][2] = {{Vec2(0.f, 0.f), Vec2(-16.f, 8.f)},
+                             {Vec2(1.f, 0.f), Vec2(240.f, 8.f)},
+                             {Vec2(0.25f, 0.75f), Vec2(48.f, 152.f)},
+                             {Vec2(-0.5f, 1.5f), Vec2(-144.f, 296.f)}};
+    for (auto const& [normalized, world] : CASES)
     {
-        Vec2 normalized;
-        Vec2 world;
-    };
-    Case const CASES[] = {
-        {Vec2(0.f, 0.f), Vec2(-16.f, 8.f)},       {Vec2(1.f, 1.f), Vec2(240.f, 200.f)},
-        {Vec2(1.f, 0.f), Vec2(240.f, 8.f)},       {Vec2(0.25f, 0.75f), Vec2(48.f, 152.f)},
-        {Vec2(-0.5f, 1.5f), Vec2(-144.f, 296.f)},
-    };
-    for (Case const& testCase : CASES)
-    {
-        SCOPED_TRACE(testCase.normalized.GetAsString());
-        EXPECT_EQ(camera.ConvertNormalizedToWorld(testCase.normalized), testCase.world);
-        EXPECT_EQ(camera.ConvertWorldToNormalized(testCase.world), testCase.normalized);
+        EXPECT_TRUE(camera.ConvertNormalizedToWorld(normalized) == world &&
+                    camera.ConvertWorldToNormalized(world) == normalized)
+            << normalized.GetAsString();
     }
 }
