@@ -1,5 +1,6 @@
 #include "Tests/TestSupport/ChildProcess.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <sys/wait.h>
@@ -9,13 +10,10 @@ namespace
 {
 std::string ReadAndClose(std::FILE* file)
 {
-    std::string text;
+    std::fseek(file, 0, SEEK_END);
+    std::string text(static_cast<size_t>(std::max(0L, std::ftell(file))), '\0');
     std::rewind(file);
-    char buffer[4096];
-    for (size_t count = 0; (count = std::fread(buffer, 1, sizeof(buffer), file)) > 0;)
-    {
-        text.append(buffer, count);
-    }
+    text.resize(std::fread(text.data(), 1, text.size(), file));
     std::fclose(file);
     return text;
 }

@@ -9,10 +9,11 @@ GLTestContext::GLTestContext(int width, int height)
 {
     bool const isVideoStarted = KeepVideoSubsystemForTheProcess();  // before any attribute is set
     SDL_GL_ResetAttributes();                                       // double-buffered 2.1 compatibility
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
+    for (SDL_GLattr const attribute :
+         {SDL_GL_RED_SIZE, SDL_GL_GREEN_SIZE, SDL_GL_BLUE_SIZE, SDL_GL_ALPHA_SIZE})
+    {
+        SDL_GL_SetAttribute(attribute, 8);
+    }
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     if (isVideoStarted)
     {
@@ -38,10 +39,7 @@ GLTestContext::~GLTestContext()
         SDL_GL_MakeCurrent(m_window, nullptr);
         SDL_GL_DeleteContext(m_glContext);
     }
-    if (m_window != nullptr)
-    {
-        SDL_DestroyWindow(m_window);
-    }
+    SDL_DestroyWindow(m_window);  // nothing for a window never made
 }
 
 bool KeepVideoSubsystemForTheProcess()

@@ -6,62 +6,32 @@
 
 #include <vector>
 
-namespace
-{
-// Texel (x, y), counted from the bottom row, holds red x, green y and blue 7, so
-// a read names the texel it reached; with four components, alpha 200.
-Image MakeCoordinateImage(TemporaryFolder const& folder, int width, int height, int numComponents)
-{
-    std::vector<unsigned char> bytes;
-    for (int fileRow = 0; fileRow < height; ++fileRow)  // files run from the top row
-    {
-        for (int x = 0; x < width; ++x)
-        {
-            bytes.insert(bytes.end(), {static_cast<unsigned char>(x),
-                                       static_cast<unsigned char>(height - 1 - fileRow), 7, 200});
-            bytes.resize(bytes.size() - static_cast<size_t>(4 - numComponents));
-        }
-    }
-    return Image(folder.WritePng("coordinates.png", width, height, numComponents, bytes));
-}
-}  // namespace
-
-// Rows of odd widths are not padded; RGB texels are opaque. Rotation 0 reads (x, y)
-// itself; the others follow the table of quarter turns, mirrored or not.
+// Texel (x, y) of a 3 x 2 file, counted from the bottom row, holds red x and green y,
+// so a read names the texel it reached; a row of three RGB texels is not padded, and
+// RGB texels are opaque. Rotation 0 reads (x, y) itself; the others follow the table
+// of quarter turns, mirrored or not. A write lands on the texel it names.
 TEST(Image, ReadsEveryTexelBottomRowFirstRotatedAndMirroredAndWritesInPlace)
 {
     TemporaryFolder folder;
-    Image square = MakeCoordinateImage(folder, 4, 4, 4);
-    Image const wide = MakeCoordinateImage(folder, 3, 2, 3);
-    EXPECT_TRUE(square.m_dimensions == IntVec2(4, 4) && wide.m_dimensions == IntVec2(3, 2));
-    EXPECT_TRUE(square.GetTexelColor(3, 1) == Rgba8(3, 1, 7, 200) &&
-                wide.GetTexelColor(IntVec2(2, 1)) == Rgba8(2, 1, 7));
-    struct Case
-    {
-        Image const& image;
-        int x, y, rotation;
-        bool isMirrored;
-        IntVec2 expected;
-    } const CASES[] = {
-        {square, 0, 0, 1, false, {0, 3}}, {square, 0, 0, 1, true, {3, 3}},  {square, 1, 0, 0, false, {1, 0}},
-        {square, 1, 0, 0, true, {2, 0}},  {square, 1, 0, 1, false, {0, 2}}, {square, 1, 0, 1, true, {3, 2}},
-        {square, 1, 0, 2, false, {2, 3}}, {square, 1, 0, 2, true, {1, 3}},  {square, 1, 0, 3, false, {3, 1}},
-        {square, 1, 0, 3, true, {0, 1}},  {square, 1, 0, 5, false, {0, 2}},  // five quarter turns are one
-        {square, 1, 0, -1, true, {1, 0}},  // a negative remainder reads (x, y)
-        {square, 1, 0, -4, true, {2, 0}},  // no remainder: mirrored only
-        {wide, 1, 0, 0, false, {1, 0}},   {wide, 2, 1, 0, false, {2, 1}},   {wide, 1, 0, 1, false, {0, 0}},
-        {wide, 1, 0, 1, true, {2, 0}},    {wide, 1, 0, 2, false, {1, 1}},   {wide, 1, 0, 3, false, {2, 1}},
-        {wide, 1, 0, 3, true, {0, 1}},
+    Image image(
+        folder.WritePng("coordinates.png", 3, 2, 3, {0, 1, 7, 1, 1, 7, 2, 1, 7, 0, 0, 7, 1, 0, 7, 2, 0, 7}));
+    ASSERT_EQ(image.m_dimensions, IntVec2(3, 2));
+    int const CASES[][6] = {
+        // x, y, rotation, mirrored, expected x, expected y
+        {0, 0, 0, 0, 0, 0},  {2, 1, 0, 0, 2, 1}, {0, 1, 0, 1, 2, 1}, {2, 0, 0, 1, 0, 0},
+        {1, 0, 1, 0, 0, 0},  {1, 0, 1, 1, 2, 0}, {1, 0, 2, 0, 1, 1}, {0, 0, 2, 1, 0, 1},
+        {1, 0, 3, 0, 2, 1},  {1, 0, 3, 1, 0, 1}, {1, 0, 5, 0, 0, 0},  // five quarter turns are one
+        {0, 0, -1, 1, 0, 0},                                          // a negative remainder reads (x, y)
+        {2, 0, -4, 1, 0, 0},                                          // no remainder: mirrored only
     };
-    for (Case const& testCase : CASES)
+    for (auto const& [x, y, rotation, isMirrored, expectedX, expectedY] : CASES)
     {
-        Rgba8 const texel =
-            testCase.image.GetTexelColor(testCase.x, testCase.y, testCase.rotation, testCase.isMirrored);
-        EXPECT_EQ(IntVec2(texel.r, texel.g), testCase.expected)
-            << testCase.image.m_dimensions.GetAsString() << " (" << testCase.x << ", " << testCase.y
-            << ") rotation " << testCase.rotation << (testCase.isMirrored ? " mirrored" : "");
+        EXPECT_EQ(image.GetTexelColor(x, y, rotation, isMirrored != 0),
+                  Rgba8(static_cast<unsigned char>(expectedX), static_cast<unsigned char>(expectedY), 7))
+            << "(" << x << ", " << y << ") rotation " << rotation << (isMirrored ? " mirrored" : "");
     }
-    square.SetTexelColor(IntVec2(3, 0), Rgba8(1, 2, 3, 4));
-    square.SetTexelColor(0, 3, Rgba8(5, 6, 7, 8));
-    EXPECT_TRUE(square.m_texels[3] == Rgba8(1, 2, 3, 4) && square.m_texels[12] == Rgba8(5, 6, 7, 8));
+    image.SetTexelColor(IntVec2(2, 0), Rgba8(1, 2, 3, 4));
+    image.SetTexelColor(0, 1, Rgba8(5, 6, 7, 8));
+    EXPECT_TRUE(image.m_texels[2] == Rgba8(1, 2, 3, 4) &&
+                image.GetTexelColor(IntVec2(0, 1)) == Rgba8(5, 6, 7, 8));
 }

@@ -38,8 +38,7 @@ TEST(MathUtils, ScalarsAndAnglesAtTheirBoundaries)
                 GetShortestAngularDisplacement(10.f, 350.f) == -20.f);
     EXPECT_TRUE(GetShortestAngularDisplacement(0.f, 180.f) == 180.f &&
                 GetShortestAngularDisplacement(180.f, 0.f) == 180.f);
-    EXPECT_EQ(GetTurnedToward(350.f, 10.f, 5.f), 355.f);
-    EXPECT_EQ(GetTurnedToward(10.f, 350.f, 30.f), 350.f);
+    EXPECT_TRUE(GetTurnedToward(350.f, 10.f, 5.f) == 355.f && GetTurnedToward(10.f, 350.f, 30.f) == 350.f);
     EXPECT_NEAR(GetAngleDegreesBetweenVectors2D(Vec2(0.1f, 0.4f), Vec2(0.2f, 0.8f)), 0.f, 1e-4f);  // not NaN
 }
 
@@ -50,22 +49,21 @@ TEST(MathUtils, OverlapsWhenTouchingAndCoincident)
     OBB2 const square(Vec2(0.f, 0.f), Vec2(2.f, 2.f), 0.f);
     EXPECT_TRUE(DoAABBsOverlap(unit, AABB2(1.f, 0.f, 2.f, 1.f)) &&
                 DoAABBsOverlap(AABB2(1.f, 1.f, 2.f, 2.f), unit));
-    EXPECT_TRUE(DoAABBsOverlap(unit, unit));
-    EXPECT_FALSE(DoAABBsOverlap(unit, AABB2(0.f, -2.f, 1.f, -0.01f)));
+    EXPECT_TRUE(DoAABBsOverlap(unit, unit) && !DoAABBsOverlap(unit, AABB2(0.f, -2.f, 1.f, -0.01f)));
     EXPECT_TRUE(DoDiscAndAABBOverlap(Vec2(2.f, 0.5f), 1.f, unit));
     EXPECT_FALSE(DoDiscAndAABBOverlap(Vec2(2.f, 2.f), 1.f, unit));  // the corner is sqrt(2) away
-    EXPECT_TRUE(DoCirclesIntersect(Vec2(), 1.f, Vec2(2.f, 0.f), 1.f));
-    EXPECT_FALSE(DoCirclesIntersect(Vec2(), 1.f, Vec2(), 5.f));
-    EXPECT_TRUE(IsPointInSector2D(Vec2(0.f, 10.f), Vec2(), 90.f, 60.f, 10.f));
-    EXPECT_FALSE(IsPointInSector2D(Vec2(5.f, 5.f), Vec2(), 90.f, 60.f, 10.f));
+    EXPECT_TRUE(DoCirclesIntersect(Vec2(), 1.f, Vec2(2.f, 0.f), 1.f) &&
+                !DoCirclesIntersect(Vec2(), 1.f, Vec2(), 5.f));
+    EXPECT_TRUE(IsPointInSector2D(Vec2(0.f, 10.f), Vec2(), 90.f, 60.f, 10.f) &&
+                !IsPointInSector2D(Vec2(5.f, 5.f), Vec2(), 90.f, 60.f, 10.f));
     EXPECT_TRUE(DoOBBsOverlap(square, OBB2(Vec2(2.3f, 0.f), Vec2(2.f, 2.f), 45.f)));  // a corner poking in
     EXPECT_FALSE(DoOBBsOverlap(OBB2(Vec2(2.5f, 0.f), Vec2(2.f, 2.f), 45.f), square));
     EXPECT_FALSE(DoOBBsOverlap(
         square, OBB2(Vec2(1.9f, 1.9f), Vec2(2.f, 2.f), 45.f)));  // apart on the diamond's axes only
     EXPECT_TRUE(DoOBBsOverlap(square, OBB2(Vec2(), Vec2(10.f, 0.2f), 30.f)));
     EXPECT_TRUE(DoOBBAndDiscOverlap(square, Disc(Vec2(2.f, 0.f), 1.f)));
-    EXPECT_TRUE(DoOBBAndCapsuleOverlap(square, Capsule2(Vec2(0.f, 5.f), Vec2(0.f, -5.f), 0.1f)));
-    EXPECT_FALSE(DoOBBAndCapsuleOverlap(square, Capsule2(Vec2(3.f, 0.f), Vec2(5.f, 0.f), 1.5f)));
+    EXPECT_TRUE(DoOBBAndCapsuleOverlap(square, Capsule2(Vec2(0.f, 5.f), Vec2(0.f, -5.f), 0.1f)) &&
+                !DoOBBAndCapsuleOverlap(square, Capsule2(Vec2(3.f, 0.f), Vec2(5.f, 0.f), 1.5f)));
 }
 
 // Scale, then rotate about the origin, then translate; z, colour and UVs stay.
@@ -74,9 +72,9 @@ TEST(MathUtils, TransformVertexArray)
     Vertex_PCU vertexes[2] = {Vertex_PCU(Vec3(1.f, 0.f, 5.f), Rgba8::RED, Vec2(0.25f, 0.75f)),
                               Vertex_PCU(Vec3(0.f, 1.f, 0.f), Rgba8::BLUE, Vec2())};
     TransformVertexArray(2, vertexes, 2.f, 90.f, Vec2(10.f, 0.f));
-    EXPECT_LT((Vec2(vertexes[0].m_position.x, vertexes[0].m_position.y) - Vec2(10.f, 2.f)).GetLength(),
+    EXPECT_LT((Vec2(vertexes[0].m_position.x, vertexes[0].m_position.y) - Vec2(10.f, 2.f)).GetLength() +
+                  (Vec2(vertexes[1].m_position.x, vertexes[1].m_position.y) - Vec2(8.f, 0.f)).GetLength(),
               1e-5f);
-    EXPECT_LT((Vec2(vertexes[1].m_position.x, vertexes[1].m_position.y) - Vec2(8.f, 0.f)).GetLength(), 1e-5f);
     EXPECT_TRUE(vertexes[0].m_position.z == 5.f && vertexes[0].m_color == Rgba8::RED &&
                 vertexes[0].m_uvTexCoords == Vec2(0.25f, 0.75f));
 }

@@ -32,7 +32,6 @@ protected:
     void TearDown() override
     {
         g_theInput = nullptr;
-        SetQuitRequestedCallback(nullptr);
         DestroyOSWindow();
     }
     InputSystem m_input;
@@ -68,38 +67,26 @@ TEST_F(WindowTest, ClientAreaIsPlacedByTheRuleAndTheMouseIsNormalizedOverIt)
     ASSERT_EQ(SDL_GetDisplayBounds(0, &desktop), 0) << SDL_GetError();
     AABB2 const rect =
         ComputeClientRect(Vec2(static_cast<float>(desktop.w), static_cast<float>(desktop.h)), CLIENT_ASPECT);
-    IntVec2 const leftTop(desktop.x + static_cast<int>(rect.mins.x),
-                          desktop.y + static_cast<int>(rect.mins.y));
-    IntVec2 const size(static_cast<int>(rect.maxs.x - rect.mins.x),
-                       static_cast<int>(rect.maxs.y - rect.mins.y));
+    auto const toInt = [](Vec2 const& vec)
+    { return IntVec2(static_cast<int>(vec.x), static_cast<int>(vec.y)); };
+    IntVec2 const leftTop = IntVec2(desktop.x, desktop.y) + toInt(rect.mins),
+                  size = toInt(rect.maxs - rect.mins);
     IntVec2 position, windowSize;
     SDL_GetWindowPosition(SDL_GL_GetCurrentWindow(), &position.x, &position.y);
     SDL_GetWindowSize(SDL_GL_GetCurrentWindow(), &windowSize.x, &windowSize.y);
     EXPECT_TRUE(position == leftTop && windowSize == size && GetOSWindowDrawableSize() == size)
-        << position.GetAsString() << " " << windowSize.GetAsString() << ", expected " << leftTop.GetAsString()
-        << " " << size.GetAsString();
+        << position.GetAsString() << " " << windowSize.GetAsString() << " for " << desktop.w << "x"
+        << desktop.h;
     // The client's centre, its top-left pixel and the desktop's corner.
     for (IntVec2 const& offset : {size / 2, IntVec2(0, 0), IntVec2(desktop.x, desktop.y) - leftTop})
     {
         SDL_WarpMouseGlobal(leftTop.x + offset.x, leftTop.y + offset.y);
         m_input.UpdateMouse();
         Vec2 const normalized = m_input.GetMouseNormalizedClientPosition();
-        EXPECT_NEAR(normalized.x, static_cast<float>(offset.x) / static_cast<float>(size.x), 1e-6f);
-        EXPECT_NEAR(normalized.y, 1.f - static_cast<float>(offset.y) / static_cast<float>(size.y), 1e-6f);
+        Vec2 const expected(static_cast<float>(offset.x) / size.x,
+                            1.f - static_cast<float>(offset.y) / size.y);
+        EXPECT_LT((normalized - expected).GetLength(), 1e-6f) << offset.GetAsString();
     }
-}
-
-TEST_F(WindowTest, CloseRequestsReachTheQuitCallback)
-{
-    int quitRequestCount = 0;
-    SetQuitRequestedCallback([&quitRequestCount] { ++quitRequestCount; });
-    SDL_Event events[2] = {};
-    events[0].type = SDL_WINDOWEVENT;
-    events[0].window.event = SDL_WINDOWEVENT_CLOSE;
-    events[1].type = SDL_QUIT;
-    ASSERT_EQ(SDL_PeepEvents(events, 2, SDL_ADDEVENT, 0, 0), 2) << SDL_GetError();
-    RunMessagePump();
-    EXPECT_EQ(quitRequestCount, 2);
 }
 
 // Keycode (what the key types) and scancode (where it sits, advancing with the
@@ -183,9 +170,6 @@ TEST_F(WindowTest, KeysGiveOneEdgePerPressSystemKeysNoneAndSharedCodesHoldWhileE
             event.key.repeat = token[0] == '*' ? 1 : 0;
             event.key.keysym = {scancode, SDL_GetKeyFromName(name.c_str()), modifiers, 0};
             g_theInput = token == "none" ? nullptr : g_theInput;
-            ASSERT_TRUE(token == "lost" || token == "none" || token.empty() ||
-                        scancode != SDL_SCANCODE_UNKNOWN)
-                << token;
             ASSERT_TRUE(token == "none" || token.empty() || SDL_PushEvent(&event) == 1) << SDL_GetError();
         }
         RunMessagePump();

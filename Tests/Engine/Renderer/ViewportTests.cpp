@@ -27,7 +27,6 @@ TEST(ComputeLetterboxViewport, LargestCenteredFourByThreeRectangle)
     {
         Viewport const viewport = ComputeLetterboxViewport(testCase.drawableSize, 4, 3);
         EXPECT_EQ(viewport, testCase.expected)
-            << testCase.drawableSize.GetAsString() << ": " << viewport.mins.GetAsString() << " size "
-            << viewport.dimensions.GetAsString();
+            << viewport.mins.GetAsString() << viewport.dimensions.GetAsString();
     }
 }
