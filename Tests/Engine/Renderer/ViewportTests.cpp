@@ -25,7 +25,7 @@ TEST(ComputeLetterboxViewport, LargestCenteredFourByThreeRectangle)
     };
     for (Case const& testCase : CASES)
     {
-        Viewport const viewport = ComputeLetterboxViewport(testCase.drawableSize, 4, 3);
+        Viewport const viewport = ComputeLetterboxViewport(testCase.drawableSize, 4.f / 3.f);
         EXPECT_EQ(viewport, testCase.expected)
             << viewport.mins.GetAsString() << viewport.dimensions.GetAsString();
     }
