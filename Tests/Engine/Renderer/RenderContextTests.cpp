@@ -15,8 +15,8 @@
 
 namespace
 {
-// A real GL context of the game's world size, with a started render context and
-// a camera that maps world units one to one onto its pixels.
+// A real GL context of 256 x 192 pixels, with a started render context and a
+// camera that maps its units one to one onto those pixels.
 class RenderContextTest : public ::testing::Test
 {
 protected:
