@@ -1,13 +1,17 @@
-// What the Game draws, read back from a real GL context. Each test paints the
-// picture it expects from the layout rules, square by square, and compares it
-// with every pixel of the frame: whatever is not expected must stay black.
+// What the game draws, read back from a real GL context: the picture each test
+// expects is painted square by square and compared with every pixel of the
+// frame; whatever is not expected must stay black.
 
+#include "Engine/Core/Vertex_PCU.hpp"
 #include "Engine/Input/KeyCodes.hpp"
 #include "Engine/Math/AABB2.hpp"
+#include "Engine/Renderer/BitmapFont.hpp"
+#include "Engine/Renderer/Camera.hpp"
 #include "Engine/Renderer/RenderContext.hpp"
 #include "Game/Cursor.hpp"
 #include "Game/Dot.hpp"
 #include "Game/DotFont.hpp"
+#include "Game/DrawingHelpers.hpp"
 #include "Game/Game.hpp"
 #include "Game/ScriptedInputDriver.hpp"
 #include "Tests/TestSupport/GLTestContext.hpp"
@@ -27,7 +31,7 @@ constexpr int VIEW_HEIGHT = 768;
 constexpr float PIXELS_PER_UNIT = 4.f;
 constexpr float EDGE_MARGIN = 0.1f;  // world units: a pixel centre this near an edge may go either way
 
-std::vector<Rgba8> CaptureFrame()  // read straight into four-byte colours
+std::vector<Rgba8> CaptureFrame()  // rows bottom to top
 {
     std::vector<Rgba8> frame(VIEW_WIDTH * VIEW_HEIGHT);
     glFinish();
@@ -35,6 +39,13 @@ std::vector<Rgba8> CaptureFrame()  // read straight into four-byte colours
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, VIEW_WIDTH, VIEW_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
     return frame;
+}
+
+Vec2 GetPixelCentre(size_t index, Vec2 const& cameraBottomLeft)
+{
+    return cameraBottomLeft + Vec2(static_cast<float>(index % VIEW_WIDTH) + 0.5f,
+                                   static_cast<float>(index / VIEW_WIDTH) + 0.5f) *
+                                  (1.f / PIXELS_PER_UNIT);
 }
 
 // Squares painted through a camera showing 256 x 192 units from its bottom-left
@@ -58,8 +69,8 @@ struct ExpectedPicture
             for (int x = std::max(0, static_cast<int>(first.x) - 1);
                  x <= std::min(VIEW_WIDTH - 1, static_cast<int>(last.x)); ++x)
             {
-                Vec2 const center = cameraBottomLeft + Vec2(x + 0.5f, y + 0.5f) * (1.f / PIXELS_PER_UNIT);
                 size_t const index = static_cast<size_t>(y * VIEW_WIDTH + x);
+                Vec2 const center = GetPixelCentre(index, cameraBottomLeft);
                 bool const isSurelyCovered = surelyCovered.IsPointInside(center);
                 colors[index] = isSurelyCovered ? color : colors[index];
                 isCertain[index] =
@@ -109,10 +120,10 @@ struct ExpectedPicture
     }
 };
 
-// A fresh GL context, four pixels per world unit, for each test, and a fresh App
-// and Game driven by keys. Nothing is taken from an earlier test: the viewport is
-// set here, and the world camera is read from the Game, since the shake offsets
-// it applies on update last for the whole process.
+// A fresh GL context and a fresh App and Game driven by keys for each test.
+// Nothing is taken from an earlier test: the viewport is set here, and the world
+// camera is read from the Game, since the shake offsets it applies on update
+// last for the whole process.
 class GameDrawingTest : public ::testing::Test
 {
 protected:
@@ -124,6 +135,15 @@ protected:
         g_theRenderer = &m_renderer;
     }
     void TearDown() override { g_theRenderer = m_previousRenderer; }
+
+    void BeginBlackView(Vec2 const& topRight)
+    {
+        Camera camera;
+        camera.SetOrthoView(Vec2(0.f, 0.f), topRight);
+        m_renderer.BeginCamera(camera);
+        m_renderer.ClearScreen(Rgba8::BLACK);
+        m_renderer.BindTexture(nullptr);
+    }
 
     // The first text dots in white, the bank in its colour, the cursor's corners
     // and the answer's underlines: 8 long, 12 apart, 0.5 thick, the row centred on
@@ -241,4 +261,103 @@ TEST_F(GameDrawingTest, TheShakeMovesTheWorldAndTheDotCountShowsOnlyWithF4WhereI
     expected.PaintText("Dot Num " + std::to_string(m_game.GetDotCount()), 0.5f, Vec2(20.f, 150.f), 4.f,
                        Rgba8::GREEN);
     EXPECT_TRUE(expected.Matches(frameWithCount));
+}
+
+// A thick line covers the rectangle around its segment, reaching half its
+// thickness past both ends and to both sides; nothing else.
+TEST_F(GameDrawingTest, DrawLineCoversItsSegmentWidenedByHalfItsThicknessAllRound)
+{
+    struct Case
+    {
+        Vec2 start, end;
+        float thickness;
+        AABB2 covered;
+    };
+    Case const CASES[] = {{Vec2(100.f, 100.f), Vec2(110.f, 100.f), 2.f, AABB2(99.f, 99.f, 111.f, 101.f)},
+                          {Vec2(50.f, 80.f), Vec2(50.f, 20.f), 0.5f, AABB2(49.75f, 19.75f, 50.25f, 80.25f)}};
+    for (Case const& testCase : CASES)
+    {
+        BeginBlackView(Vec2(256.f, 192.f));
+        DrawLine(testCase.start, testCase.end, Rgba8::GREEN, testCase.thickness);
+        ExpectedPicture expected{Vec2(0.f, 0.f)};
+        expected.PaintBox(testCase.covered, Rgba8::GREEN);
+        EXPECT_TRUE(expected.Matches(CaptureFrame())) << testCase.thickness;
+    }
+}
+
+// A ring lies within half its thickness of its radius (its chords sag a little)
+// and closes: there is no gap at any angle.
+TEST_F(GameDrawingTest, DrawRingIsAClosedBandAroundItsRadius)
+{
+    Vec2 const CENTER(128.f, 96.f);
+    for (float const radius : {40.f, 12.f})
+    {
+        SCOPED_TRACE(radius);
+        float const thickness = radius / 20.f;
+        float const MARGIN = 0.3f;  // the chords' sag and the segments' square ends
+        BeginBlackView(Vec2(256.f, 192.f));
+        DrawRing(CENTER, radius, Rgba8::GREEN, thickness);
+        std::vector<Rgba8> const frame = CaptureFrame();
+        int numStrayPixels = 0;
+        for (size_t index = 0; index < frame.size(); ++index)
+        {
+            float const distance = (GetPixelCentre(index, Vec2()) - CENTER).GetLength();
+            bool const isInBand = distance >= radius - thickness / 2.f - MARGIN &&
+                                  distance <= radius + thickness / 2.f + MARGIN;
+            numStrayPixels += frame[index] != Rgba8::BLACK && !isInBand ? 1 : 0;
+        }
+        EXPECT_EQ(numStrayPixels, 0);
+        for (int degrees = 0; degrees < 360; ++degrees)
+        {
+            Vec2 const pixel =
+                (CENTER + Vec2::MakeFromPolarDegrees(degrees + 0.5f, radius)) * PIXELS_PER_UNIT;
+            size_t const index =
+                static_cast<size_t>(static_cast<int>(pixel.y) * VIEW_WIDTH + static_cast<int>(pixel.x));
+            EXPECT_EQ(frame[index], Rgba8::GREEN) << degrees;
+        }
+    }
+}
+
+// The font sheet the build draws from the game's glyph table, used through the
+// engine's bitmap font: in cells of 16 x 16 pixels from (8, 16), two pixels per
+// glyph texel, each pixel is the tint where its glyph bit is set (row 0 on top,
+// bit 7 on the left) and the background everywhere else, also in the empty cells
+// of the space and of code 200.
+TEST_F(GameDrawingTest, TheFontSheetDrawsTextAsExactlyTheLitPixelsOfTheGameGlyphs)
+{
+    constexpr int TEXT_LEFT = 8, TEXT_BOTTOM = 16, CELL_PIXELS = 16, PIXELS_PER_TEXEL = 2;
+    std::string const text = "Dotsunder, 42 \xC8?!Wq";
+    Rgba8 const background(20, 40, 60), tint(255, 200, 0);
+    Camera camera;
+    camera.SetOrthoView(Vec2(0.f, 0.f), Vec2(VIEW_WIDTH, VIEW_HEIGHT));
+    m_renderer.BeginCamera(camera);
+    m_renderer.ClearScreen(background);
+    BitmapFont const* font = m_renderer.CreateOrGetBitmapFont(DOTSUNDER_FONT_SHEET_NAME);
+    std::vector<Vertex_PCU> verts;
+    font->AddVertsForText2D(verts, Vec2(TEXT_LEFT, TEXT_BOTTOM), CELL_PIXELS, text, tint);
+    m_renderer.BindTexture(&font->GetTexture());
+    m_renderer.DrawVertexArray(verts);
+
+    std::vector<Rgba8> const frame = CaptureFrame();
+    int numWrongPixels = 0, numLitPixels = 0;
+    for (size_t index = 0; index < frame.size(); ++index)
+    {
+        int const textX = static_cast<int>(index % VIEW_WIDTH) - TEXT_LEFT;
+        int const textY = static_cast<int>(index / VIEW_WIDTH) - TEXT_BOTTOM;
+        bool const isInText = textX >= 0 && textX < static_cast<int>(text.size()) * CELL_PIXELS &&
+                              textY >= 0 && textY < CELL_PIXELS;
+        int const code =
+            isInText ? static_cast<unsigned char>(text[static_cast<size_t>(textX / CELL_PIXELS)]) : 0;
+        int const glyphRow = 7 - textY / PIXELS_PER_TEXEL,
+                  glyphBit = 7 - (textX % CELL_PIXELS) / PIXELS_PER_TEXEL;
+        bool const isLit = isInText && ((m_game.m_dotFont->m_glyphs[code][glyphRow] >> glyphBit) & 1) != 0;
+        numLitPixels += isLit ? 1 : 0;
+        if (frame[index] != (isLit ? tint : background) && ++numWrongPixels <= 5)
+        {
+            ADD_FAILURE() << "pixel (" << textX + TEXT_LEFT << ", " << textY + TEXT_BOTTOM << ") is "
+                          << frame[index].GetAsString();
+        }
+    }
+    EXPECT_EQ(numWrongPixels, 0);
+    EXPECT_GT(numLitPixels, 200 * PIXELS_PER_TEXEL * PIXELS_PER_TEXEL);  // the line is really there
 }
