@@ -10,6 +10,22 @@
 #include <cmath>
 #include <sstream>
 
+namespace
+{
+constexpr int NUM_CELLS_X = static_cast<int>(WORLD_WIDTH);
+constexpr int NUM_CELLS_Y = static_cast<int>(WORLD_HEIGHT);
+
+size_t GetCellIndex(Vec2 const& world)
+{
+    return static_cast<size_t>(static_cast<int>(world.y) * NUM_CELLS_X + static_cast<int>(world.x));
+}
+
+bool IsRevealYellow(Rgba8 const& color)  // the game's (255, 255, 128)
+{
+    return color.r >= 240 && color.g >= 240 && color.b >= 100 && color.b <= 160;
+}
+}  // namespace
+
 bool IsWhite(Rgba8 const& color)
 {
     return color.r >= 250 && color.g >= 250 && color.b >= 250;
@@ -21,10 +37,6 @@ bool IsBlack(Rgba8 const& color)
 bool IsRed(Rgba8 const& color)
 {
     return color.r >= 200 && color.g <= 60 && color.b <= 60;
-}
-bool IsRevealYellow(Rgba8 const& color)
-{
-    return color.r >= 250 && color.g >= 250 && color.b >= 100 && color.b <= 160;
 }
 
 IntVec2 WorldToPixel(IntVec2 const& clientSize, Vec2 const& world)
@@ -39,34 +51,14 @@ Rgba8 SampleWorld(ScreenImage const& image, Vec2 const& world)
     return image.GetPixel(WorldToPixel(image.size, world));
 }
 
-bool FindCursorCentre(ScreenImage const& image, IntVec2 const& origin, IntVec2 const& clientSize,
-                      Vec2& outSeenCentre)
-{
-    IntVec2 mins(image.size.x, image.size.y);
-    IntVec2 maxs(-1, -1);
-    for (int y = 0; y < image.size.y; ++y)
-    {
-        for (int x = 0; x < image.size.x; ++x)
-        {
-            if (IsRed(image.GetPixel(IntVec2(x, y))))
-            {
-                mins = IntVec2(std::min(mins.x, x), std::min(mins.y, y));
-                maxs = IntVec2(std::max(maxs.x, x), std::max(maxs.y, y));
-            }
-        }
-    }
-    float const unitsPerPixel = static_cast<float>(WORLD_WIDTH) / static_cast<float>(clientSize.x);
-    outSeenCentre = Vec2((origin.x + (mins.x + maxs.x + 1) * 0.5f) * unitsPerPixel,
-                         WORLD_HEIGHT - (origin.y + (mins.y + maxs.y + 1) * 0.5f) * unitsPerPixel);
-    return maxs.x >= 0;
-}
-
-FirstPuzzle::FirstPuzzle() : m_cells(WORLD_WIDTH * WORLD_HEIGHT, BLACK)
+FirstPuzzle::FirstPuzzle() : m_cells(NUM_CELLS_X * NUM_CELLS_Y, BLACK)
 {
     Game const game;
+    m_cursorStart = game.m_cursor->m_position;
+    m_cursorHalfSize = game.m_cursor->m_size / 2.f;
     for (Dot const* dot : game.m_textDots)
     {
-        if (std::abs(dot->GetAABB2().GetCenter().x - game.m_cursor->m_position.x) < game.m_cursor->m_size)
+        if (std::abs(dot->GetAABB2().GetCenter().x - m_cursorStart.x) < game.m_cursor->m_size)
         {
             m_hintTopY = std::max(m_hintTopY, dot->GetAABB2().maxs.y);
         }
@@ -74,11 +66,10 @@ FirstPuzzle::FirstPuzzle() : m_cells(WORLD_WIDTH * WORLD_HEIGHT, BLACK)
         m_dotCentres.push_back(dot->GetDrawnAABB2().GetCenter());
         MarkAround(dot->GetDrawnAABB2(), 1);
     }
-    for (Dot const* dot : game.m_textDots)
+    for (Vec2 const& centre : m_dotCentres)
     {
-        m_cells[CellIndex(dot->GetDrawnAABB2().GetCenter())] = WHITE;
+        m_cells[GetCellIndex(centre)] = WHITE;
     }
-    m_cursorStart = game.m_cursor->m_position;
     for (char const letter : {'J', 'T'})
     {
         m_letterCosts[letter - 'A'] = game.m_dotFont->GetGlyphDotCount(letter);
@@ -90,9 +81,7 @@ FirstPuzzle::FirstPuzzle() : m_cells(WORLD_WIDTH * WORLD_HEIGHT, BLACK)
         m_revealedTCentres.push_back(dot->GetDrawnAABB2().GetCenter());
         delete dot;
     }
-    m_cursorHalfSize = game.m_cursor->m_size / 2.f;
     MarkAround(GetCursorBox(m_cursorStart), 2);
-    m_letterSlots = game.m_letterSlots;
     for (Vec2 const& slot : game.m_letterSlots)
     {
         Vec2 const underlineStart = slot + Vec2(2.5f, 0.f);
@@ -114,12 +103,12 @@ std::string FirstPuzzle::FindDifferences(ScreenImage const& image) const
                         << +seen.g << "," << +seen.b << "\n";
         }
     };
-    for (int y = 0; y < WORLD_HEIGHT; ++y)
+    for (int y = 0; y < NUM_CELLS_Y; ++y)
     {
-        for (int x = 0; x < WORLD_WIDTH; ++x)
+        for (int x = 0; x < NUM_CELLS_X; ++x)
         {
             Vec2 const centre(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f);
-            Cell const expected = m_cells[CellIndex(centre)];
+            Cell const expected = m_cells[GetCellIndex(centre)];
             check(expected != WHITE || IsWhite(SampleWorld(image, centre)), "a hint dot", centre);
             check(expected != BLACK || IsBlack(SampleWorld(image, centre)), "the background", centre);
         }
@@ -133,36 +122,72 @@ std::string FirstPuzzle::FindDifferences(ScreenImage const& image) const
     return differences.str();
 }
 
-int FirstPuzzle::CountBankedDots(ScreenImage const& image, Vec2 const& picturePan)
+bool FirstPuzzle::FindCursor(ScreenImage const& image, Vec2& out_centre, Vec2& out_picturePan) const
 {
+    IntVec2 mins(image.size.x, image.size.y);
+    IntVec2 maxs(-1, -1);
+    for (int y = 0; y < image.size.y; ++y)
+    {
+        for (int x = 0; x < image.size.x; ++x)
+        {
+            if (IsRed(image.GetPixel(IntVec2(x, y))))
+            {
+                mins = IntVec2(std::min(mins.x, x), std::min(mins.y, y));
+                maxs = IntVec2(std::max(maxs.x, x), std::max(maxs.y, y));
+            }
+        }
+    }
+    float const unitsPerPixel = WORLD_WIDTH / static_cast<float>(image.size.x);
+    Vec2 const seenCentre((mins.x + maxs.x + 1) * 0.5f * unitsPerPixel,
+                          WORLD_HEIGHT - (mins.y + maxs.y + 1) * 0.5f * unitsPerPixel);
+    Vec2 const stepsFromStart = (seenCentre - m_cursorStart) / CURSOR_STEP;
+    out_centre =
+        m_cursorStart + Vec2(std::round(stepsFromStart.x), std::round(stepsFromStart.y)) * CURSOR_STEP;
+    out_picturePan = seenCentre - out_centre;
+    return maxs.x >= 0;
+}
+
+Vec2 FirstPuzzle::FindPicturePan(ScreenImage const& image) const
+{
+    Vec2 cursor, picturePan;
+    return FindCursor(image, cursor, picturePan) ? picturePan : Vec2();
+}
+
+int FirstPuzzle::CountBankedDots(ScreenImage const& image) const
+{
+    Vec2 const picturePan = FindPicturePan(image);
     float const rowY = std::max(0.5f + picturePan.y, 0.05f);
     int lastLitCell = -1;
-    for (int cell = 0; cell < WORLD_WIDTH; ++cell)
+    for (int cell = 0; cell < NUM_CELLS_X; ++cell)
     {
-        if (!IsBlack(SampleWorld(image, Vec2(static_cast<float>(cell) + 0.5f, rowY))))
-        {
-            lastLitCell = cell;
-        }
+        lastLitCell =
+            IsBlack(SampleWorld(image, Vec2(static_cast<float>(cell) + 0.5f, rowY))) ? lastLitCell : cell;
     }
     return lastLitCell < 0 ? 0 : static_cast<int>(std::floor(lastLitCell + 0.5f - picturePan.x)) + 1;
 }
 
 bool FirstPuzzle::ShowsTheFirstTRevealed(ScreenImage const& image) const
 {
+    Vec2 const picturePan = FindPicturePan(image);
     return std::all_of(m_revealedTCentres.begin(), m_revealedTCentres.end(),
-                       [&](Vec2 const& centre) { return IsRevealYellow(SampleWorld(image, centre)); });
+                       [&](Vec2 const& centre)
+                       { return IsRevealYellow(SampleWorld(image, centre + picturePan)); });
 }
 
-Vec2 FirstPuzzle::GetCursorOnItsSteps(Vec2 const& seenCentre) const
+bool FirstPuzzle::ShowsTheDotCount(ScreenImage const& image)
 {
-    Vec2 const stepsFromStart = (seenCentre - m_cursorStart) / CURSOR_STEP;
-    return m_cursorStart + Vec2(std::round(stepsFromStart.x), std::round(stepsFromStart.y)) * CURSOR_STEP;
-}
-
-AABB2 FirstPuzzle::GetCursorBox(Vec2 const& centre) const
-{
-    return AABB2(centre - Vec2(m_cursorHalfSize, m_cursorHalfSize),
-                 centre + Vec2(m_cursorHalfSize, m_cursorHalfSize));
+    for (float y = 150.125f; y < 154.f; y += 0.25f)  // "Dot Num N", half scale, from (20, 150)
+    {
+        for (float x = 20.125f; x < 60.f; x += 0.25f)
+        {
+            Rgba8 const color = SampleWorld(image, Vec2(x, y));
+            if (color.g >= 200 && color.r <= 60 && color.b <= 60)
+            {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 std::vector<size_t> FirstPuzzle::GetDotsUnderCursor(Vec2 const& cursorCentre) const
@@ -178,21 +203,21 @@ std::vector<size_t> FirstPuzzle::GetDotsUnderCursor(Vec2 const& cursorCentre) co
     return dotIndexes;
 }
 
-size_t FirstPuzzle::CellIndex(Vec2 const& world)
+AABB2 FirstPuzzle::GetCursorBox(Vec2 const& centre) const
 {
-    return static_cast<size_t>(static_cast<int>(world.y) * WORLD_WIDTH + static_cast<int>(world.x));
+    Vec2 const halfSize(m_cursorHalfSize, m_cursorHalfSize);
+    return AABB2(centre - halfSize, centre + halfSize);
 }
 
 void FirstPuzzle::MarkAround(AABB2 const& box, int margin)
 {
-    for (int y = static_cast<int>(box.mins.y) - margin; y <= static_cast<int>(box.maxs.y) + margin; ++y)
+    for (int y = std::max(static_cast<int>(box.mins.y) - margin, 0);
+         y <= std::min(static_cast<int>(box.maxs.y) + margin, NUM_CELLS_Y - 1); ++y)
     {
-        for (int x = static_cast<int>(box.mins.x) - margin; x <= static_cast<int>(box.maxs.x) + margin; ++x)
+        for (int x = std::max(static_cast<int>(box.mins.x) - margin, 0);
+             x <= std::min(static_cast<int>(box.maxs.x) + margin, NUM_CELLS_X - 1); ++x)
         {
-            if (x >= 0 && y >= 0 && x < WORLD_WIDTH && y < WORLD_HEIGHT)
-            {
-                m_cells[static_cast<size_t>(y * WORLD_WIDTH + x)] = ANYTHING;
-            }
+            m_cells[static_cast<size_t>(y * NUM_CELLS_X + x)] = ANYTHING;
         }
     }
 }

@@ -19,21 +19,39 @@ constexpr float CURSOR_STEP = 8.f;  // world units an arrow press moves the curs
 bool IsWhite(Rgba8 const& color);
 bool IsBlack(Rgba8 const& color);
 bool IsRed(Rgba8 const& color);
-bool IsRevealYellow(Rgba8 const& color);
 
 // The client area is 4:3 like the world, so one scale maps both axes.
 IntVec2 WorldToPixel(IntVec2 const& clientSize, Vec2 const& world);
 Rgba8 SampleWorld(ScreenImage const& image, Vec2 const& world);
 
-// The centre of the box the cursor's red corners span in `image`, a part of the
-// client area whose top-left pixel is `origin`, as seen: a shake, and the offset
-// the last shake leaves behind, move it off the cursor's grid. False when nothing is red.
-bool FindCursorCentre(ScreenImage const& image, IntVec2 const& origin, IntVec2 const& clientSize,
-                      Vec2& outSeenCentre);
-
 class FirstPuzzle
 {
 public:
+    FirstPuzzle();
+
+    // Empty when the image shows the puzzle dot for dot; otherwise the first differences.
+    std::string FindDifferences(ScreenImage const& image) const;
+
+    // Where the cursor is, on the grid of its whole steps from the start, and the
+    // picture's pan: a shake, and the offset the last one leaves behind (up to 2
+    // units left and down), move what is seen off that grid. False when no cursor shows.
+    bool FindCursor(ScreenImage const& image, Vec2& out_centre, Vec2& out_picturePan) const;
+    std::vector<size_t> GetDotsUnderCursor(Vec2 const& cursorCentre) const;
+
+    // Banked dots fill the bottom row from the left; counted from the last lit cell
+    // of the row as it is seen, panned.
+    int CountBankedDots(ScreenImage const& image) const;
+    // The answer TUTORIAL's first T, bought: every dot of it in the reveal colour.
+    bool ShowsTheFirstTRevealed(ScreenImage const& image) const;
+    // F4's dot count, in green at the top left of the screen view.
+    static bool ShowsTheDotCount(ScreenImage const& image);
+    int GetLetterCost(char letter) const { return m_letterCosts[letter - 'A']; }
+
+    Vec2 m_cursorStart;
+    float m_hintTopY = 0.f;          // above every hint dot
+    std::vector<Vec2> m_dotCentres;  // where each dot is drawn
+
+private:
     enum Cell : unsigned char
     {
         BLACK,
@@ -41,32 +59,8 @@ public:
         ANYTHING  // next to an edge, where antialiasing may light a cell partly
     };
 
-    FirstPuzzle();
-
-    // Empty when the image shows the puzzle dot for dot; otherwise the first differences.
-    std::string FindDifferences(ScreenImage const& image) const;
-
-    // Banked dots fill the bottom row from the left. The picture may be panned by
-    // the offset the last shake left (picturePan, up to 2 units left and down), so
-    // the count comes from the last lit cell of the row as it is seen.
-    static int CountBankedDots(ScreenImage const& image, Vec2 const& picturePan);
-    // The answer TUTORIAL's first T, bought.
-    bool ShowsTheFirstTRevealed(ScreenImage const& image) const;
-    int GetLetterCost(char letter) const { return m_letterCosts[letter - 'A']; }
-
-    // Where the cursor is, on the grid of its whole steps from the start, given
-    // where its centre is seen; a shake moves the picture by 2 units at most.
-    Vec2 GetCursorOnItsSteps(Vec2 const& seenCentre) const;
+    Vec2 FindPicturePan(ScreenImage const& image) const;
     AABB2 GetCursorBox(Vec2 const& centre) const;
-    std::vector<size_t> GetDotsUnderCursor(Vec2 const& cursorCentre) const;
-
-    Vec2 m_cursorStart;
-    float m_hintTopY = 0.f;           // above every hint dot
-    std::vector<Vec2> m_dotCentres;   // where each dot is drawn
-    std::vector<Vec2> m_letterSlots;  // where each answer letter is drawn when bought
-
-private:
-    static size_t CellIndex(Vec2 const& world);
     void MarkAround(AABB2 const& box, int margin);
 
     std::vector<Cell> m_cells;
