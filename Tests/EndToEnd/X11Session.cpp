@@ -72,13 +72,6 @@ unsigned long X11Session::FindViewableWindowBelow(unsigned long parent, std::str
     return found;
 }
 
-bool X11Session::IsWindowAlive(unsigned long window) const
-{
-    XWindowAttributes attributes{};
-    XSync(m_display, False);
-    return XGetWindowAttributes(m_display, window, &attributes) != 0;
-}
-
 ScreenRect X11Session::GetClientRect(unsigned long window) const
 {
     XWindowAttributes attributes{};

@@ -26,7 +26,6 @@ public:
     bool IsOpen() const { return m_display != nullptr; }
     IntVec2 GetScreenSize() const;
     unsigned long FindViewableWindow(std::string const& title) const;  // 0 when there is none
-    bool IsWindowAlive(unsigned long window) const;
     ScreenRect GetClientRect(unsigned long window) const;
     ScreenImage Capture(ScreenRect const& rect) const;
     void SendKey(unsigned long window, unsigned long keysym,

@@ -9,6 +9,7 @@ navigation to the first drawn frame to it."""
 
 import functools
 import http.server
+import itertools
 import os
 import subprocess
 import sys
@@ -29,6 +30,7 @@ FIGURES_FILE = sys.argv[3] if len(sys.argv) > 3 else None
 # Generous for a loaded machine; nothing waits this long when the page works.
 TIMEOUT_SECONDS = 60.0
 CURSOR_STEP = 8.0  # world units an arrow moves the cursor
+PICTURE_NUMBERS = itertools.count()
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -66,9 +68,8 @@ class BrowserEndToEnd(unittest.TestCase):
 
     def setUp(self):
         self.driver = None
-        self.picture_index = 0
 
-    def open_page(self, *extra_switches):
+    def open_page(self, *extra_switches, wait_for_first_frame=True):
         options = Options()
         options.binary_location = "/usr/bin/chromium"
         # Root in a container, no GPU, and a closed network: without the
@@ -84,24 +85,18 @@ class BrowserEndToEnd(unittest.TestCase):
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.get(self.url)
         self.canvas = self.driver.find_element(By.ID, "canvas")
-
-    def open_game(self):
-        self.open_page()
-        wait_for(lambda: self.driver.execute_script("return window.dotsunderFirstFrameMs"), "the first frame")
+        if wait_for_first_frame:
+            wait_for(lambda: self.driver.execute_script("return window.dotsunderFirstFrameMs"), "the first frame")
 
     def tearDown(self):
         if self.driver:
             self.driver.quit()
 
-    def save_canvas(self):
-        self.picture_index += 1
-        path = os.path.join(self.scratch.name, "canvas-%d.png" % self.picture_index)
-        self.assertTrue(self.canvas.screenshot(path))
-        return path
-
-    def examine(self, *arguments):
-        result = subprocess.run([EXAMINER, arguments[0], self.save_canvas(), *arguments[1:]],
-                                capture_output=True, text=True)
+    # Holds a picture of the canvas, or of the page (with the canvas box), to a check of ExamineCanvas.
+    def examine(self, check, *arguments, page=False):
+        picture = os.path.join(self.scratch.name, "picture-%d.png" % next(PICTURE_NUMBERS))
+        self.assertTrue(self.driver.save_screenshot(picture) if page else self.canvas.screenshot(picture))
+        result = subprocess.run([EXAMINER, check, picture, *map(str, arguments)], capture_output=True, text=True)
         self.assertNotEqual(result.returncode, 2, result.stderr)
         return result.returncode == 0, result.stdout.strip()
 
@@ -146,7 +141,7 @@ class BrowserEndToEnd(unittest.TestCase):
         return [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
 
     def test_loads_cleanly_and_shows_puzzle_one_in_a_four_by_three_canvas_letterboxed_on_resize(self):
-        self.open_game()
+        self.open_page()
         if FIGURES_FILE:
             with open(FIGURES_FILE, "a") as figures:
                 figures.write("navigation to first frame: %.0f ms\n"
@@ -174,16 +169,12 @@ class BrowserEndToEnd(unittest.TestCase):
                 return is_largest_four_by_three and is_centred and is_sharp
 
             wait_for(fitted, "a centred 4:3 canvas in a %d x %d window" % (width, height))
-            left, top, css_width, css_height = (int(value) for value in self.canvas_box()[:4])
-            page = os.path.join(self.scratch.name, "page-%d.png" % width)
-            self.assertTrue(self.driver.save_screenshot(page))
-            result = subprocess.run([EXAMINER, "letterboxed", page, str(left), str(top), str(css_width),
-                                     str(css_height)], capture_output=True, text=True)
-            self.assertEqual(result.returncode, 0, "in a %d x %d window: %s" % (width, height, result.stdout))
+            ok, seen = self.examine("letterboxed", *(int(value) for value in self.canvas_box()[:4]), page=True)
+            self.assertTrue(ok, "in a %d x %d window: %s" % (width, height, seen))
         self.assertEqual(self.severe_console_entries(), [])
 
     def test_arrows_space_letters_and_f4_play_the_game_without_scrolling_and_escape_ends_it(self):
-        self.open_game()
+        self.open_page()
         self.wait_until_seen("first-puzzle")
         self.driver.execute_script(
             "window.unpreventedKeys = [];"
@@ -226,7 +217,7 @@ class BrowserEndToEnd(unittest.TestCase):
         self.assertEqual(self.severe_console_entries(), [])
 
     def test_a_fatal_report_shows_in_the_page_with_its_text_and_goes_to_the_console(self):
-        self.open_page("--disable-webgl")  # no GL context can be made: fatal
+        self.open_page("--disable-webgl", wait_for_first_frame=False)  # no GL context can be made: fatal
         wait_for(lambda: self.driver.find_element(By.ID, "fatal").is_displayed(), "the fatal report")
         text = self.driver.find_element(By.ID, "fatal-text").text
         self.assertIn("OpenGL", text)
