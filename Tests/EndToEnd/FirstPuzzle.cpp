@@ -137,6 +137,10 @@ bool FirstPuzzle::FindCursor(ScreenImage const& image, Vec2& out_centre, Vec2& o
             }
         }
     }
+    if (maxs.x < 0)
+    {
+        return false;
+    }
     float const unitsPerPixel = WORLD_WIDTH / static_cast<float>(image.size.x);
     Vec2 const seenCentre((mins.x + maxs.x + 1) * 0.5f * unitsPerPixel,
                           WORLD_HEIGHT - (mins.y + maxs.y + 1) * 0.5f * unitsPerPixel);
@@ -144,7 +148,7 @@ bool FirstPuzzle::FindCursor(ScreenImage const& image, Vec2& out_centre, Vec2& o
     out_centre =
         m_cursorStart + Vec2(std::round(stepsFromStart.x), std::round(stepsFromStart.y)) * CURSOR_STEP;
     out_picturePan = seenCentre - out_centre;
-    return maxs.x >= 0;
+    return true;
 }
 
 Vec2 FirstPuzzle::FindPicturePan(ScreenImage const& image) const
