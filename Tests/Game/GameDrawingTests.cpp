@@ -27,9 +27,9 @@
 namespace
 {
 // Four pixels per world unit, so unshaken squares start and end on pixel edges.
-constexpr int VIEW_WIDTH = 1024;
-constexpr int VIEW_HEIGHT = 768;
 constexpr float PIXELS_PER_UNIT = 4.f;
+constexpr int VIEW_WIDTH = static_cast<int>(WORLD_WIDTH * PIXELS_PER_UNIT);
+constexpr int VIEW_HEIGHT = static_cast<int>(WORLD_HEIGHT * PIXELS_PER_UNIT);
 constexpr float EDGE_MARGIN = 0.1f;  // world units: a pixel centre this near an edge may go either way
 
 std::vector<Rgba8> CaptureFrame()  // rows bottom to top
@@ -49,7 +49,7 @@ Vec2 GetPixelCentre(size_t index, Vec2 const& cameraBottomLeft)
                                   (1.f / PIXELS_PER_UNIT);
 }
 
-// Squares painted through a camera showing 256 x 192 units from its bottom-left
+// Squares painted through a camera showing the world's size from its bottom-left
 // corner, over black or over a frame already drawn; later squares cover earlier ones.
 struct ExpectedPicture
 {
@@ -137,10 +137,10 @@ protected:
     }
     void TearDown() override { g_theRenderer = m_previousRenderer; }
 
-    void BeginBlackView(Vec2 const& topRight)
+    void BeginBlackWorldView()
     {
         Camera camera;
-        camera.SetOrthoView(Vec2(0.f, 0.f), topRight);
+        camera.SetOrthoView(Vec2(0.f, 0.f), Vec2(WORLD_WIDTH, WORLD_HEIGHT));
         m_renderer.BeginCamera(camera);
         m_renderer.ClearScreen(Rgba8::BLACK);
         m_renderer.BindTexture(nullptr);
@@ -269,7 +269,7 @@ TEST_F(GameDrawingTest, TheShakeMovesTheWorldAndTheDotCountShowsOnlyWithF4WhereI
 // thickness of its radius (the chords sag a little) and closes, with no gap at any angle.
 TEST_F(GameDrawingTest, DrawLineCoversItsWidenedSegmentAndDrawRingIsAClosedBandAroundItsRadius)
 {
-    BeginBlackView(Vec2(256.f, 192.f));
+    BeginBlackWorldView();
     DrawLine(Vec2(100.f, 100.f), Vec2(110.f, 100.f), Rgba8::GREEN, 2.f);
     ExpectedPicture expected{Vec2(0.f, 0.f)};
     expected.PaintBox(AABB2(99.f, 99.f, 111.f, 101.f), Rgba8::GREEN);
@@ -277,7 +277,7 @@ TEST_F(GameDrawingTest, DrawLineCoversItsWidenedSegmentAndDrawRingIsAClosedBandA
 
     Vec2 const CENTER(128.f, 96.f);
     float const RADIUS = 40.f, THICKNESS = 2.f, MARGIN = 0.3f;  // the chords' sag and their square ends
-    BeginBlackView(Vec2(256.f, 192.f));
+    BeginBlackWorldView();
     DrawRing(CENTER, RADIUS, Rgba8::GREEN, THICKNESS);
     std::vector<Rgba8> const frame = CaptureFrame();
     int numStrayPixels = 0;
