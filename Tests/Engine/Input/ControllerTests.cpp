@@ -1,3 +1,4 @@
+#include "Engine/Core/StringUtils.hpp"
 #include "Engine/Input/InputSystem.hpp"
 
 #include <SDL.h>
@@ -11,12 +12,12 @@
 // numbers A 0, Start 6, the left shoulder 9, pad up 11 and pad right 14). SDL's
 // axes run y down; its virtual triggers -32768..32767 from released to pulled.
 // Unplugged: buttons released without an edge, triggers zero, the sticks hold.
-TEST(Controllers, ButtonsArriveUnderTheirIDsAndSticksScaledWithYUpAndARadialDeadZone)
+TEST(Controllers, ButtonsUnderTheirIDsSticksWithYUpAndARadialDeadZoneAndEachPadKeepsItsSlot)
 {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
     if (SDL_NumJoysticks() != 0)
     {
-        GTEST_SKIP() << "a real controller is plugged in: it would take slot 0";
+        GTEST_SKIP() << "a real controller is plugged in: it would take a slot";
     }
     InputSystem input;
     SDL_Joystick* const gamepad = SDL_JoystickOpen(SDL_JoystickAttachVirtual(
@@ -69,6 +70,45 @@ TEST(Controllers, ButtonsArriveUnderTheirIDsAndSticksScaledWithYUpAndARadialDead
     EXPECT_FALSE(pad.IsConnected() || heldButton.IsPressed() || heldButton.WasJustReleased());
     EXPECT_TRUE(pad.GetLeftTrigger() == 0.f &&
                 std::abs(pad.GetLeftJoystick().GetMagnitude() - 0.147f) < 1e-3f);
+    // Then pad P holds button P, one of the five whose numbers SDL and XboxButtonID
+    // share (A, B, X, Y, Back): +P plugs it in, -N unplugs device N (SDL lists them in
+    // the order they were plugged); then each slot shows its pad, - when empty. A pad
+    // keeps its slot, a new one takes the lowest free; a fifth takes one freed in its frame.
+    char const* const STEPS = "+0=0---; +1=01--; -0=-1--; +2=21--; +3=213-; -1=-13-; -0=--3-; +0=0-3-; "
+                              "+2 +1=0231; +4=0231; -0=0241; -3 +3=0231";
+    for (std::string const& step : SplitStringOnDelimiter(STEPS, "; "))
+    {
+        Strings const eventsAndSlots = SplitStringOnDelimiter(step, '=');
+        for (std::string const& token : SplitStringOnDelimiter(eventsAndSlots[0], ' '))
+        {
+            if (token[0] == '+')
+            {
+                int const device = SDL_JoystickAttachVirtual(
+                    SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+                SDL_JoystickSetVirtualButton(SDL_JoystickOpen(device), token[1] - '0', 1);
+            }
+            else
+            {
+                SDL_JoystickDetachVirtual(token[1] - '0');
+            }
+        }
+        // Reading a slot between frames does not read the device list; the frame does.
+        bool const wasSlotZeroConnected = pad.IsConnected();
+        input.m_controllers[0].Update();
+        EXPECT_EQ(pad.IsConnected(), wasSlotZeroConnected) << step;
+        input.BeginFrame();
+        std::string slots;
+        for (XboxController const& controller : input.m_controllers)
+        {
+            int held = 0;
+            while (held < 5 && !controller.GetButtonState(XboxButtonID(held)).IsPressed())
+            {
+                ++held;
+            }
+            slots += controller.IsConnected() ? "01234?"[held] : '-';
+        }
+        EXPECT_EQ(slots, eventsAndSlots[1]) << step;
+    }
     input.Shutdown();
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }

@@ -66,6 +66,32 @@ TEST(MathUtils, OverlapsWhenTouchingAndCoincident)
                 !DoOBBAndCapsuleOverlap(square, Capsule2(Vec2(3.f, 0.f), Vec2(5.f, 0.f), 1.5f)));
 }
 
+// Out along the line between the centers until the discs touch (a box: its nearest
+// point); discs already touching, coincident centers and a center on the box move nothing.
+TEST(MathUtils, PushingDiscsOut)
+{
+    struct Case
+    {
+        void (*push)(Vec2& a, Vec2& b);
+        Vec2 a, b, pushedA, pushedB;
+    } const CASES[] = {
+        {[](Vec2& a, Vec2& b) { PushDiscOutOfPoint(a, 2.f, b); }, {0, 0}, {1, 0}, {-1, 0}, {1, 0}},
+        {[](Vec2& a, Vec2& b) { PushDiscOutOfPoint(a, 1.f, b); }, {0, 1}, {0, 0}, {0, 1}, {0, 0}},
+        {[](Vec2& a, Vec2& b) { PushDiscOutOfDisc(a, 1.f, b, 2.f); }, {0, 2}, {0, 0}, {0, 3}, {0, 0}},
+        {[](Vec2& a, Vec2& b) { PushDiscOutOfDisc(a, 1.f, b, 1.f); }, {3, 3}, {3, 3}, {3, 3}, {3, 3}},
+        {[](Vec2& a, Vec2& b) { PushDiscsOutOfEachOther(a, 1.f, b, 2.f); }, {0, 0}, {1, 0}, {-1, 0}, {2, 0}},
+        {[](Vec2& a, Vec2& b) { PushDiscsOutOfEachOther(a, 1.f, b, 1.f); }, {0, 0}, {2, 0}, {0, 0}, {2, 0}},
+        {[](Vec2& a, Vec2&) { PushDiscOutOfAABB2(a, 10.f, AABB2::ZERO_TO_ONE); }, {4, 5}, {}, {7, 9}, {}},
+        {[](Vec2& a, Vec2&) { PushDiscOutOfAABB2(a, 1.f, AABB2::ZERO_TO_ONE); }, {1, 1}, {}, {1, 1}, {}},
+    };
+    for (Case const& c : CASES)
+    {
+        Vec2 a = c.a, b = c.b;
+        c.push(a, b);
+        EXPECT_LT((a - c.pushedA).GetLength() + (b - c.pushedB).GetLength(), 1e-5f) << a.GetAsString();
+    }
+}
+
 // Scale, then rotate about the origin, then translate; z, colour and UVs stay.
 TEST(MathUtils, TransformVertexArray)
 {

@@ -32,6 +32,7 @@ protected:
     void TearDown() override
     {
         g_theInput = nullptr;
+        SetQuitRequestedCallback(nullptr);
         DestroyOSWindow();
     }
     InputSystem m_input;
@@ -129,7 +130,8 @@ TEST(TranslateSDLKeyToKeyCode, FollowsTheLayoutForLatinLettersAndDigitsAndElseTh
 // code pressed or just released is listed, ascending, + just pressed, - just
 // released. +key press, *key its OS repeat, -key release, each with the modifier
 // state a keyboard gives it; "lost" the focus lost; "none" no input system during
-// this pump. The keys of other layouts are the game's end-to-end run's.
+// this pump; "quit" the process asked to end, which reaches the quit callback (a Q
+// for each call so far). The keys of other layouts are the game's end-to-end run's.
 TEST_F(WindowTest, KeysGiveOneEdgePerPressSystemKeysNoneAndSharedCodesHoldWhileEitherIsDown)
 {
     char const* const STEPS =
@@ -144,8 +146,11 @@ TEST_F(WindowTest, KeysGiveOneEdgePerPressSystemKeysNoneAndSharedCodesHoldWhileE
         "+Left_Shift +Right_Shift=16+; -Left_Shift=16; -Right_Shift=16-; +Right_Ctrl +Left_Ctrl "
         "-Right_Ctrl=17+; -Left_Ctrl=17-; "
         // F11 and Alt+Enter are the window's (fullscreen and back); Enter alone is a key.
-        "+F11 -F11 +F11 -F11=; +Left_Alt +Return=; -Return +Return -Return -Left_Alt=; +Return=13+";
+        "+F11 -F11 +F11 -F11=; +Left_Alt +Return=; -Return +Return -Return -Left_Alt=; +Return=13+; "
+        "quit=Q 13; none quit=QQ 13";
     Uint16 modifiers = KMOD_NONE;
+    int quitRequests = 0;
+    SetQuitRequestedCallback([&quitRequests] { ++quitRequests; });
     for (std::string const& step : SplitStringOnDelimiter(STEPS, "; "))
     {
         Strings const eventsAndKeyStates = SplitStringOnDelimiter(step, '=');
@@ -165,7 +170,9 @@ TEST_F(WindowTest, KeysGiveOneEdgePerPressSystemKeysNoneAndSharedCodesHoldWhileE
             // A modifier's own press already holds its bit, its release no more.
             modifiers = token[0] == '-' ? (modifiers & ~modifier) : (modifiers | modifier);
             SDL_Event event = {};
-            event.type = token == "lost" ? SDL_WINDOWEVENT : (token[0] == '-' ? SDL_KEYUP : SDL_KEYDOWN);
+            event.type = token == "lost"   ? SDL_WINDOWEVENT
+                         : token == "quit" ? SDL_QUIT
+                                           : (token[0] == '-' ? SDL_KEYUP : SDL_KEYDOWN);
             event.window.event = token == "lost" ? SDL_WINDOWEVENT_FOCUS_LOST : 0;
             event.key.repeat = token[0] == '*' ? 1 : 0;
             event.key.keysym = {scancode, SDL_GetKeyFromName(name.c_str()), modifiers, 0};
@@ -174,7 +181,7 @@ TEST_F(WindowTest, KeysGiveOneEdgePerPressSystemKeysNoneAndSharedCodesHoldWhileE
         }
         RunMessagePump();
         m_input.EndFrame();
-        std::string keyStates;
+        std::string keyStates(quitRequests, 'Q');
         for (int keyCode = 0; keyCode < NUM_KEYCODES; ++keyCode)
         {
             KeyButtonState const& state = m_input.GetKeyState(static_cast<unsigned char>(keyCode));

@@ -3,6 +3,8 @@
 #include "Engine/Core/Vertex_PCU.hpp"
 #include "Engine/Math/AABB2.hpp"
 #include "Engine/Math/OBB2.hpp"
+#include "Engine/Renderer/BitmapFont.hpp"
+#include "Engine/Renderer/Texture.hpp"
 
 #include <gtest/gtest.h>
 
@@ -65,10 +67,15 @@ std::vector<Vertex_PCU> AppendShape(std::function<void(std::vector<Vertex_PCU>&)
 
 // Points a hair inside each shape are covered, points a hair outside are not. The
 // turned box is 4 long along +y and 2 wide; the line from (0,0) to (3,4) is 10
-// thick, forward (0.6, 0.8), left (-0.8, 0.6), reaching 5 past either end.
+// thick, forward (0.6, 0.8), left (-0.8, 0.6), reaching 5 past either end. A glyph
+// at cell height 10 and aspect 0.5 is 5 x 10: placed by its alignment in the box
+// (0, 0)-(40, 20), where a larger one overhangs evenly, or at the point (40, 20).
 TEST(VertexUtils, ShapesCoverTheirAreaAndNothingBeyond)
 {
     Vec2 const forward(0.6f, 0.8f), left(-0.8f, 0.6f), middle(1.5f, 2.f);
+    Texture const texture(0, 256, 256, 4, "font.png");  // never uploaded
+    BitmapFont const font("font", texture);
+    AABB2 const box(0.f, 0.f, 40.f, 20.f);
     struct Case
     {
         char const* shape;
@@ -89,6 +96,19 @@ TEST(VertexUtils, ShapesCoverTheirAreaAndNothingBeyond)
          [](auto& verts) { AddVertsForLine2D(verts, Vec2(0.f, 0.f), Vec2(3.f, 4.f), COLOR, 10.f); },
          {Vec2(3.f, 4.f) + (forward + left) * 4.9f, (forward + left) * -4.9f, middle - left * 4.9f},
          {Vec2(3.f, 4.f) + forward * 5.1f, forward * -5.1f, middle + left * 5.1f}},
+        {"text at the top, a quarter from the left of a box",
+         [&](auto& out) { font.AddVertsForTextInBox2D(out, box, 10.f, "A", COLOR, 0.5f, Vec2(0.25f, 1.f)); },
+         {Vec2(8.76f, 10.01f), Vec2(13.74f, 19.99f)},
+         {Vec2(8.74f, 15.f), Vec2(13.76f, 15.f), Vec2(11.25f, 9.99f), Vec2(11.25f, 20.01f)}},
+        {"text larger than its box",
+         [&](auto& out) { font.AddVertsForTextInBox2D(out, box, 60.f, "A", COLOR, 0.5f, ALIGN_CENTERED); },
+         {Vec2(5.01f, -19.99f), Vec2(34.99f, 39.99f)},
+         {Vec2(4.99f, 10.f), Vec2(35.01f, 10.f), Vec2(20.f, -20.01f), Vec2(20.f, 40.01f)}},
+        {"text at a point",
+         [&](auto& out)
+         { font.AddVertsForText2D(out, Vec2(40.f, 20.f), 10.f, "A", COLOR, 0.5f, ALIGN_TOP_RIGHT); },
+         {Vec2(35.01f, 10.01f), Vec2(39.99f, 19.99f)},
+         {Vec2(34.99f, 15.f), Vec2(40.01f, 15.f), Vec2(37.5f, 9.99f), Vec2(37.5f, 20.01f)}},
     };
     for (Case const& testCase : CASES)
     {
