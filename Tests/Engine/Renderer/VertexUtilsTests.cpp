@@ -106,9 +106,9 @@ TEST(VertexUtils, ShapesCoverTheirAreaAndNothingBeyond)
          {Vec2(4.99f, 10.f), Vec2(35.01f, 10.f), Vec2(20.f, -20.01f), Vec2(20.f, 40.01f)}},
         {"text at a point",
          [&](auto& out)
-         { font.AddVertsForText2D(out, Vec2(40.f, 20.f), 10.f, "A", COLOR, 0.5f, ALIGN_TOP_RIGHT); },
-         {Vec2(35.01f, 10.01f), Vec2(39.99f, 19.99f)},
-         {Vec2(34.99f, 15.f), Vec2(40.01f, 15.f), Vec2(37.5f, 9.99f), Vec2(37.5f, 20.01f)}},
+         { font.AddVertsForText2D(out, Vec2(40.f, 20.f), 10.f, "A", COLOR, 0.5f, ALIGN_BOTTOM_RIGHT); },
+         {Vec2(35.01f, 20.01f), Vec2(39.99f, 29.99f)},
+         {Vec2(34.99f, 25.f), Vec2(40.01f, 25.f), Vec2(37.5f, 19.99f), Vec2(37.5f, 30.01f)}},
     };
     for (Case const& testCase : CASES)
     {
