@@ -33,8 +33,9 @@ public:
     void AddVertsForText2D(std::vector<Vertex_PCU>& verts, Vec2 const& position, float cellHeight,
                            std::string const& text, Rgba8 const& tint, float cellAspect,
                            Vec2 const& alignment) const;
-    // Inside the box at `alignment`: (0.5,0.5) centres the text, (0,0) puts it in
-    // the bottom-left corner. Text larger than the box overhangs it evenly.
+    // The text's point at `alignment` lands on the box's point at `alignment`:
+    // (0.5,0.5) centres the text, (0,0) puts it in the bottom-left corner. Text
+    // larger than the box overhangs away from that point (evenly when centred).
     void AddVertsForTextInBox2D(std::vector<Vertex_PCU>& verts, AABB2 const& box, float cellHeight,
                                 std::string const& text, Rgba8 const& tint, float cellAspect,
                                 Vec2 const& alignment) const;
