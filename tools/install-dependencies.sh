@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# Installs every build and test dependency from Debian packages. Safe to run again:
-# when everything is present it only checks and returns. With the argument
-# "windows" it also installs what the Windows build needs (tools/build-windows.sh),
-# with "web" what the browser build and its tests need (tools/build-web.sh).
+# Installs the build and test dependencies from Debian packages. Safe to run again:
+# when everything is present it only checks and returns.
+#
+#   tools/install-dependencies.sh            the Linux build, its tests and benchmarks
+#   tools/install-dependencies.sh play       only what building and playing the game needs
+#   tools/install-dependencies.sh windows    the Linux set, and the Windows build's (tools/build-windows.sh)
+#   tools/install-dependencies.sh web        the Linux set, and the browser build's (tools/build-web.sh)
 set -euo pipefail
 
-PACKAGES=(
+# The compiler, CMake, SDL2, stb and the GL that the game runs on.
+PLAY_PACKAGES=(
   g++ cmake ninja-build pkg-config
   libsdl2-dev libstb-dev libgl-dev libgl1-mesa-dri libglx-mesa0
+)
+# The test and benchmark libraries, the X tools of the end-to-end runs and the
+# screenshots, and the leak check's valgrind.
+TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev libxtst-dev
   xvfb xauth x11-utils imagemagick xdotool
@@ -27,13 +35,15 @@ WEB_PACKAGES=(
   emscripten dpkg-dev
   chromium chromium-driver python3-selenium
 )
-for extra in "$@"; do
-  case "${extra}" in
-    windows) PACKAGES+=("${WINDOWS_PACKAGES[@]}") ;;
-    web) PACKAGES+=("${WEB_PACKAGES[@]}") ;;
-    *) echo "install-dependencies.sh: unknown argument '${extra}' (windows or web)" >&2; exit 2 ;;
-  esac
-done
+
+[ $# -le 1 ] || { echo "usage: tools/install-dependencies.sh [play|windows|web]" >&2; exit 2; }
+case "${1:-}" in
+  play) PACKAGES=("${PLAY_PACKAGES[@]}") ;;
+  "") PACKAGES=("${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+  windows) PACKAGES=("${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}") ;;
+  web) PACKAGES=("${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WEB_PACKAGES[@]}") ;;
+  *) echo "usage: tools/install-dependencies.sh [play|windows|web]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${PACKAGES[@]}"; do
