@@ -11,6 +11,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # shellcheck source=tools/lib/debian-sdl2-source.sh
 source tools/lib/debian-sdl2-source.sh
+# shellcheck source=tools/lib/cmake-preset.sh
+source tools/lib/cmake-preset.sh
 
 SDL2_PREFIX=build/sdl2-web
 DIST_DIR=dist/web
@@ -28,11 +30,10 @@ build_sdl2() {
 
 # The `web` preset: the engine and the game, and with --tests the Node test programs.
 build_project() {
-  cmake --preset web >/dev/null
   if [ "$build_tests" = yes ]; then
-    cmake --build --preset web -j2
+    build_preset web
   else
-    cmake --build --preset web -j2 --target Dotsunder
+    build_preset web Dotsunder
   fi
 }
 

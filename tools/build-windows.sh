@@ -29,7 +29,7 @@ build_project() {
     configure_options+=("-DDOTSUNDER_HOST_END_TO_END_TESTS=$DOTSUNDER_HOST_END_TO_END_TESTS")
   fi
   cmake --preset windows "${configure_options[@]}" >/dev/null
-  cmake --build --preset windows -j2
+  cmake --build --preset windows -j "$(nproc)"
 }
 
 # The build packs the zip (target DotsunderZip); it is handed out from dist/.

@@ -5,6 +5,8 @@
 # frame, unless every frame's state hash agrees.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=tools/lib/cmake-preset.sh
+source tools/lib/cmake-preset.sh
 
 presets=("$@")
 [ ${#presets[@]} -gt 0 ] || presets=(debug release asan)
@@ -33,8 +35,7 @@ awk 'BEGIN {
 
 reference=""
 for preset in "${presets[@]}"; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" --target DotsunderReplay >/dev/null
+  build_preset "$preset" DotsunderReplay >/dev/null
   for script in Tests/Game/Scripts/play-through.txt "$work/random.txt"; do
     build/"$preset"/DotsunderReplay "$script" > "$work/$preset.$(basename "$script")"
   done

@@ -6,10 +6,11 @@
 # peak resident size after 50 restarts must be that after 5 (within 1 MiB).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=tools/lib/cmake-preset.sh
+source tools/lib/cmake-preset.sh
 
 preset=${1:-release}
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" --target DotsunderReplay >/dev/null
+build_preset "$preset" DotsunderReplay >/dev/null
 replay=build/$preset/DotsunderReplay
 
 work=$(mktemp -d)

@@ -9,6 +9,10 @@
 # Without arguments it makes both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=tools/lib/cmake-preset.sh
+source tools/lib/cmake-preset.sh
+# shellcheck source=tools/lib/xvfb-screen.sh
+source tools/lib/xvfb-screen.sh
 
 if [ $# -eq 0 ]; then
   "$0" play
@@ -23,10 +27,9 @@ esac
 
 if [ "${DOTSUNDER_SCREENSHOT_SESSION:-}" != "1" ]; then
   tools/install-dependencies.sh
-  cmake --preset release >/dev/null
-  cmake --build --preset release --target Dotsunder DotsunderReplay
-  DOTSUNDER_SCREENSHOT_SESSION=1 exec xvfb-run --auto-servernum \
-    --server-args="-screen 0 1920x1080x24 -nolisten tcp -noreset" "$0" "$picture" "$output"
+  build_preset release Dotsunder DotsunderReplay
+  export DOTSUNDER_SCREENSHOT_SESSION=1
+  exec_on_new_xvfb_screen "$0" "$picture" "$output"
 fi
 
 if [ "$picture" = end ]; then

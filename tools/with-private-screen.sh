@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Runs a command on an X screen of its own (Xvfb, 1920x1080) with the given keyboard
-# layout and the openbox window manager, so that no other program on the machine,
+# Runs a command on an X screen of its own (tools/lib/xvfb-screen.sh) with the given
+# keyboard layout and the openbox window manager, so that no other program on the machine,
 # no other test included, sees the layout change or the window manager. Both end
 # with the command. Usage: tools/with-private-screen.sh LAYOUT COMMAND...
 set -euo pipefail
 if [ "${DOTSUNDER_ON_PRIVATE_SCREEN:-}" != "1" ]; then
-  exec env DOTSUNDER_ON_PRIVATE_SCREEN=1 xvfb-run --auto-servernum \
-    --server-args="-screen 0 1920x1080x24 -nolisten tcp -noreset" "$0" "$@"
+  # shellcheck source=tools/lib/xvfb-screen.sh
+  source "$(dirname "$0")/lib/xvfb-screen.sh"
+  export DOTSUNDER_ON_PRIVATE_SCREEN=1
+  exec_on_new_xvfb_screen "$0" "$@"
 fi
 
 layout=$1

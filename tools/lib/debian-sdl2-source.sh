@@ -92,7 +92,7 @@ build_debian_sdl2() {
     cat "$work/configure.log" >&2
     return 1
   }
-  cmake --build "$work/build" -j2 >"$work/build.log" 2>&1 || {
+  cmake --build "$work/build" -j "$(nproc)" >"$work/build.log" 2>&1 || {
     tail -n 50 "$work/build.log" >&2
     return 1
   }
