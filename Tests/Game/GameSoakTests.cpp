@@ -9,6 +9,7 @@
 // A longer run: DOTSUNDER_SOAK_SEEDS=200 DOTSUNDER_SOAK_FRAMES=5000 (10^6 frames).
 
 #include "Engine/Input/KeyCodes.hpp"
+#include "Engine/Math/AABB2.hpp"
 #include "Engine/Math/RandomNumberGenerator.hpp"
 #include "Game/Cursor.hpp"
 #include "Game/Dot.hpp"
@@ -70,73 +71,61 @@ unsigned char DrawKey(RandomNumberGenerator& rng, Game const& game)
         Vec2 const offset =
             game.m_textDots[rng.GetRandomIntLessThan(static_cast<int>(game.m_textDots.size()))]->m_position -
             game.m_cursor->m_position;
-        if (std::fabs(offset.x) <= 8.f && std::fabs(offset.y) <= 8.f)
-        {
-            return KEYCODE_SPACE;
-        }
-        if (std::fabs(offset.x) > std::fabs(offset.y))
-        {
-            return offset.x < 0.f ? KEYCODE_LEFT_ARROW : KEYCODE_RIGHT_ARROW;
-        }
-        return offset.y < 0.f ? KEYCODE_DOWN_ARROW : KEYCODE_UP_ARROW;
+        bool const isAcross = std::fabs(offset.x) > std::fabs(offset.y);
+        return std::fabs(offset.x) <= 8.f && std::fabs(offset.y) <= 8.f ? KEYCODE_SPACE
+               : isAcross ? (offset.x < 0.f ? KEYCODE_LEFT_ARROW : KEYCODE_RIGHT_ARROW)
+                          : (offset.y < 0.f ? KEYCODE_DOWN_ARROW : KEYCODE_UP_ARROW);
     }
     // Mostly the arrows and SPACE at the front of the list.
     int const numKeys = roll < 0.97f ? 5 : static_cast<int>(std::size(OTHER_KEYS));
     return OTHER_KEYS[rng.GetRandomIntLessThan(numKeys)];
 }
 
-struct Counters  // never falling but on F8
+struct BeforeFrame
 {
     int restarts, failTrials, puzzleIndex;
+    bool isSolved;
+    float solvedSeconds;  // of the pause so far, as the game should count it
 };
 
 // Empty while every invariant of a frame holds; else the first one broken.
-std::string FindBrokenInvariant(Game const& game, Counters const& before, bool wasF8Pressed,
-                                std::vector<Dot const*>& scratchDots)
+std::string FindBrokenInvariant(Game const& game, BeforeFrame const& before, bool wasF8Pressed)
 {
-    if (game.m_bankedDotCount != static_cast<int>(game.m_bankedDots.size()))
+    char const* broken = "";
+    auto const check = [&broken](bool holds, char const* what)
+    { broken = *broken == '\0' && !holds ? what : broken; };
+    check(game.m_bankedDotCount == static_cast<int>(game.m_bankedDots.size()),
+          "the bank count is not the bank's size");
+    for (size_t slot = 0; slot < game.m_bankedDots.size(); ++slot)
     {
-        return "the bank count is not the bank's size";
+        Vec2 const slotPosition(static_cast<float>(slot % BANK_SLOTS_PER_ROW),
+                                static_cast<float>(slot / BANK_SLOTS_PER_ROW));
+        check(game.m_bankedDots[slot]->m_position == slotPosition, "a banked dot is not at its slot");
     }
-    for (size_t slotIndex = 0; slotIndex < game.m_bankedDots.size(); ++slotIndex)
+    std::vector<Dot const*> dots(game.m_textDots.begin(), game.m_textDots.end());
+    dots.insert(dots.end(), game.m_bankedDots.begin(), game.m_bankedDots.end());
+    for (Dot const* dot : dots)
     {
-        if (game.m_bankedDots[slotIndex]->m_position !=
-            Vec2(static_cast<float>(slotIndex % BANK_SLOTS_PER_ROW),
-                 static_cast<float>(slotIndex / BANK_SLOTS_PER_ROW)))
-        {
-            return "banked dot " + std::to_string(slotIndex) + " is not at its slot";
-        }
+        check(std::isfinite(dot->m_position.x + dot->m_position.y + dot->m_velocity.x + dot->m_velocity.y),
+              "a live dot is not finite");
+        check(!(dot->m_isUnbreakable && dot->IsFree()), "an unbreakable dot broke");
     }
-    scratchDots.assign(game.m_textDots.begin(), game.m_textDots.end());
-    scratchDots.insert(scratchDots.end(), game.m_bankedDots.begin(), game.m_bankedDots.end());
-    for (Dot const* dot : scratchDots)
-    {
-        if (!std::isfinite(dot->m_position.x + dot->m_position.y + dot->m_velocity.x + dot->m_velocity.y))
-        {
-            return "a live dot is not finite";
-        }
-    }
-    std::sort(scratchDots.begin(), scratchDots.end());
-    if (std::adjacent_find(scratchDots.begin(), scratchDots.end()) != scratchDots.end())
-    {
-        return "a dot is in the lists twice";
-    }
-    if (game.m_wrongLetterLength > WRONG_LETTERS_MAX_LENGTH ||
-        std::strlen(game.m_wrongLetters) != static_cast<size_t>(game.m_wrongLetterLength))
-    {
-        return "the wrong-letter list is " + std::to_string(game.m_wrongLetterLength) + " long";
-    }
-    if (!wasF8Pressed && (game.m_restarts < before.restarts || game.m_failTrials < before.failTrials ||
-                          game.m_puzzleIndex < before.puzzleIndex))
-    {
-        return "a counter fell without F8";
-    }
-    Vec2 const shake = game.m_worldCamera.GetOrthoBottomLeft();
-    if (!(shake.x >= 0.f && shake.x <= 2.f && shake.y >= 0.f && shake.y <= 2.f))
-    {
-        return "the shake offset left [0, 2]";
-    }
-    return "";
+    std::sort(dots.begin(), dots.end());
+    check(std::adjacent_find(dots.begin(), dots.end()) == dots.end(), "a dot is in the lists twice");
+    check(game.m_wrongLetterLength <= WRONG_LETTERS_MAX_LENGTH &&
+              std::strlen(game.m_wrongLetters) == static_cast<size_t>(game.m_wrongLetterLength),
+          "the wrong-letter list is not as long as its length");
+    check(wasF8Pressed || (game.m_restarts >= before.restarts && game.m_failTrials >= before.failTrials &&
+                           game.m_puzzleIndex >= before.puzzleIndex),
+          "a counter fell without F8");
+    check(wasF8Pressed ||
+              !(before.isSolved && game.m_state == GAME_STATE_SOLVED && before.solvedSeconds > 1.f),
+          "a solved puzzle stayed after more than a second");
+    check(AABB2(0.f, 0.f, 2.f, 2.f).IsPointInside(game.m_worldCamera.GetOrthoBottomLeft()),
+          "the shake offset left [0, 2]");
+    AABB2 const world(0.f, 0.f, WORLD_WIDTH, WORLD_HEIGHT), cursor = game.m_cursor->GetAABB2();
+    check(world.IsPointInside(cursor.mins) && world.IsPointInside(cursor.maxs), "the cursor left the world");
+    return broken;
 }
 
 // The game that seed plays, frame by frame; stops at the first broken invariant.
@@ -153,8 +142,7 @@ void Soak(unsigned int seed, int numFrames)
     {
         firstGame.m_isLetterRevealed.assign(firstGame.m_isLetterRevealed.size(), true);
     }
-    std::vector<Dot const*> scratchDots;
-    float solvedSeconds = 0.f;  // of the pause so far, as the game should count it
+    float solvedSeconds = 0.f;
     for (int frame = 1; frame <= numFrames; ++frame)
     {
         for (int numChanges = rng.GetRandomIntInRange(0, 2); numChanges > 0; --numChanges)
@@ -162,23 +150,18 @@ void Soak(unsigned int seed, int numFrames)
             unsigned char const keyCode = DrawKey(rng, driver.GetGame());
             driver.m_input.IsKeyDown(keyCode) ? driver.ReleaseKey(keyCode) : driver.PressKey(keyCode);
         }
-        Game const& before = driver.GetGame();
-        Counters const counters{before.m_restarts, before.m_failTrials, before.m_puzzleIndex};
-        bool const wasSolved = before.m_state == GAME_STATE_SOLVED;
+        Game const& game = driver.GetGame();  // F8 replaces it
+        BeforeFrame const before{game.m_restarts, game.m_failTrials, game.m_puzzleIndex,
+                                 game.m_state == GAME_STATE_SOLVED, solvedSeconds};
         float const deltaSeconds = DrawDeltaSeconds(rng);
 
         driver.RunFrames(1, deltaSeconds);
 
-        Game const& game = driver.GetGame();
-        bool const wasF8Pressed = driver.m_input.WasKeyJustPressed(KEYCODE_F8);
-        std::string broken = FindBrokenInvariant(game, counters, wasF8Pressed, scratchDots);
-        bool const isSolved = game.m_state == GAME_STATE_SOLVED;
-        if (broken.empty() && wasSolved && isSolved && solvedSeconds > 1.f && !wasF8Pressed)
-        {
-            broken = "a solved puzzle stayed after more than a second";
-        }
-        solvedSeconds =
-            (isSolved && wasSolved ? solvedSeconds : 0.f) + (std::isnan(deltaSeconds) ? 0.f : deltaSeconds);
+        bool const isSolved = driver.GetGame().m_state == GAME_STATE_SOLVED;
+        solvedSeconds = (isSolved && before.isSolved ? solvedSeconds : 0.f) +
+                        (std::isnan(deltaSeconds) ? 0.f : deltaSeconds);
+        std::string broken =
+            FindBrokenInvariant(driver.GetGame(), before, driver.m_input.WasKeyJustPressed(KEYCODE_F8));
         if (broken.empty() && driver.IsQuitting())
         {
             broken = driver.m_input.WasKeyJustPressed(KEYCODE_ESCAPE) ? "" : "quit without Escape";
