@@ -254,15 +254,15 @@ TEST_F(GameDrawingTest, DrawLineCoversItsWidenedSegmentAndDrawRingIsAClosedBandA
 }
 
 // The font sheet the build draws from the game's glyph table, used through the
-// engine's bitmap font: each glyph texel (row 0 on top, bit 7 on the left) is the
-// tint where its bit is set and the background everywhere else, also in the empty
-// cells of the space and of code 200.
+// engine's bitmap font: each glyph texel is the tint where the glyph's dot is and
+// the background everywhere else, also in the empty cells of the space and of
+// code 200.
 TEST_F(GameDrawingTest, TheFontSheetDrawsTextAsExactlyTheLitPixelsOfTheGameGlyphs)
 {
     std::string const text = "Dotsunder, 42 \xC8?!Wq";
     Rgba8 const background(20, 40, 60), tint(255, 200, 0);
     Vec2 const origin(2.f, 4.f);
-    float const CELL = 4.f, TEXEL = CELL / 8.f;  // two pixels
+    float const CELL = 4.f;  // two pixels a texel
     BeginWorldView(background);
     BitmapFont const* font = m_renderer.CreateOrGetBitmapFont(DOTSUNDER_FONT_SHEET_NAME);
     std::vector<Vertex_PCU> verts;
@@ -270,19 +270,9 @@ TEST_F(GameDrawingTest, TheFontSheetDrawsTextAsExactlyTheLitPixelsOfTheGameGlyph
     m_renderer.BindTexture(&font->GetTexture());
     m_renderer.DrawVertexArray(verts);
 
+    // At half scale a letter's dots span (1.5, 1.5) to (5.5, 5.5) from its origin,
+    // texel for texel what its cell should show.
     ExpectedPicture expected{Vec2(0.f, 0.f), std::vector<Rgba8>(VIEW_WIDTH * VIEW_HEIGHT, background)};
-    for (size_t index = 0; index < text.size(); ++index)
-    {
-        int16_t const* rows = m_game.m_dotFont->m_glyphs[static_cast<unsigned char>(text[index])];
-        for (int texel = 0; texel < 64; ++texel)
-        {
-            Vec2 const mins = origin + Vec2(CELL * static_cast<float>(index) + TEXEL * (7 - texel % 8),
-                                            TEXEL * (7 - texel / 8));
-            if ((rows[texel / 8] >> (texel % 8)) & 1)
-            {
-                expected.PaintBox(AABB2(mins, mins + Vec2(TEXEL, TEXEL)), tint);
-            }
-        }
-    }
+    expected.PaintText(text, 0.5f, origin - Vec2(1.5f, 1.5f), CELL, tint);
     EXPECT_TRUE(expected.Matches(CaptureFrame()));
 }

@@ -81,54 +81,8 @@ unsigned char DrawKey(RandomNumberGenerator& rng, Game const& game)
     return OTHER_KEYS[rng.GetRandomIntLessThan(numKeys)];
 }
 
-struct BeforeFrame
-{
-    int restarts, failTrials, puzzleIndex;
-    bool isSolved;
-    float solvedSeconds;  // of the pause so far, as the game should count it
-};
-
-// Empty while every invariant of a frame holds; else the first one broken.
-std::string FindBrokenInvariant(Game const& game, BeforeFrame const& before, bool wasF8Pressed)
-{
-    char const* broken = "";
-    auto const check = [&broken](bool holds, char const* what)
-    { broken = *broken == '\0' && !holds ? what : broken; };
-    check(game.m_bankedDotCount == static_cast<int>(game.m_bankedDots.size()),
-          "the bank count is not the bank's size");
-    for (size_t slot = 0; slot < game.m_bankedDots.size(); ++slot)
-    {
-        Vec2 const slotPosition(static_cast<float>(slot % BANK_SLOTS_PER_ROW),
-                                static_cast<float>(slot / BANK_SLOTS_PER_ROW));
-        check(game.m_bankedDots[slot]->m_position == slotPosition, "a banked dot is not at its slot");
-    }
-    std::vector<Dot const*> dots(game.m_textDots.begin(), game.m_textDots.end());
-    dots.insert(dots.end(), game.m_bankedDots.begin(), game.m_bankedDots.end());
-    for (Dot const* dot : dots)
-    {
-        check(std::isfinite(dot->m_position.x + dot->m_position.y + dot->m_velocity.x + dot->m_velocity.y),
-              "a live dot is not finite");
-        check(!(dot->m_isUnbreakable && dot->IsFree()), "an unbreakable dot broke");
-    }
-    std::sort(dots.begin(), dots.end());
-    check(std::adjacent_find(dots.begin(), dots.end()) == dots.end(), "a dot is in the lists twice");
-    check(game.m_wrongLetterLength <= WRONG_LETTERS_MAX_LENGTH &&
-              std::strlen(game.m_wrongLetters) == static_cast<size_t>(game.m_wrongLetterLength),
-          "the wrong-letter list is not as long as its length");
-    check(wasF8Pressed || (game.m_restarts >= before.restarts && game.m_failTrials >= before.failTrials &&
-                           game.m_puzzleIndex >= before.puzzleIndex),
-          "a counter fell without F8");
-    check(wasF8Pressed ||
-              !(before.isSolved && game.m_state == GAME_STATE_SOLVED && before.solvedSeconds > 1.f),
-          "a solved puzzle stayed after more than a second");
-    check(AABB2(0.f, 0.f, 2.f, 2.f).IsPointInside(game.m_worldCamera.GetOrthoBottomLeft()),
-          "the shake offset left [0, 2]");
-    AABB2 const world(0.f, 0.f, WORLD_WIDTH, WORLD_HEIGHT), cursor = game.m_cursor->GetAABB2();
-    check(world.IsPointInside(cursor.mins) && world.IsPointInside(cursor.maxs), "the cursor left the world");
-    return broken;
-}
-
-// The game that seed plays, frame by frame; stops at the first broken invariant.
+// The game that seed plays, frame by frame, every invariant checked after each;
+// stops at the first one broken.
 void Soak(unsigned int seed, int numFrames)
 {
     RandomNumberGenerator rng(seed);
@@ -142,7 +96,8 @@ void Soak(unsigned int seed, int numFrames)
     {
         firstGame.m_isLetterRevealed.assign(firstGame.m_isLetterRevealed.size(), true);
     }
-    float solvedSeconds = 0.f;
+    float solvedSeconds = 0.f;  // of the pause so far, as the game should count it
+    std::vector<Dot const*> dots;
     for (int frame = 1; frame <= numFrames; ++frame)
     {
         for (int numChanges = rng.GetRandomIntInRange(0, 2); numChanges > 0; --numChanges)
@@ -150,24 +105,58 @@ void Soak(unsigned int seed, int numFrames)
             unsigned char const keyCode = DrawKey(rng, driver.GetGame());
             driver.m_input.IsKeyDown(keyCode) ? driver.ReleaseKey(keyCode) : driver.PressKey(keyCode);
         }
-        Game const& game = driver.GetGame();  // F8 replaces it
-        BeforeFrame const before{game.m_restarts, game.m_failTrials, game.m_puzzleIndex,
-                                 game.m_state == GAME_STATE_SOLVED, solvedSeconds};
+        Game const& before = driver.GetGame();  // F8 replaces it
+        int const restarts = before.m_restarts, failTrials = before.m_failTrials;
+        int const puzzleIndex = before.m_puzzleIndex;
+        bool const wasSolved = before.m_state == GAME_STATE_SOLVED;
         float const deltaSeconds = DrawDeltaSeconds(rng);
 
         driver.RunFrames(1, deltaSeconds);
 
-        bool const isSolved = driver.GetGame().m_state == GAME_STATE_SOLVED;
-        solvedSeconds = (isSolved && before.isSolved ? solvedSeconds : 0.f) +
-                        (std::isnan(deltaSeconds) ? 0.f : deltaSeconds);
-        std::string broken =
-            FindBrokenInvariant(driver.GetGame(), before, driver.m_input.WasKeyJustPressed(KEYCODE_F8));
-        if (broken.empty() && driver.IsQuitting())
+        Game const& game = driver.GetGame();
+        bool const wasF8Pressed = driver.m_input.WasKeyJustPressed(KEYCODE_F8);
+        char const* broken = "";
+        auto const check = [&broken](bool holds, char const* what)
+        { broken = *broken == '\0' && !holds ? what : broken; };
+        check(game.m_bankedDotCount == static_cast<int>(game.m_bankedDots.size()),
+              "the bank count is not the bank's size");
+        for (size_t slot = 0; slot < game.m_bankedDots.size(); ++slot)
         {
-            broken = driver.m_input.WasKeyJustPressed(KEYCODE_ESCAPE) ? "" : "quit without Escape";
-            driver.m_app.m_isQuitting = false;  // play on
+            Vec2 const slotPosition(static_cast<float>(slot % BANK_SLOTS_PER_ROW),
+                                    static_cast<float>(slot / BANK_SLOTS_PER_ROW));
+            check(game.m_bankedDots[slot]->m_position == slotPosition, "a banked dot is not at its slot");
         }
-        ASSERT_EQ(broken, "") << "soak: seed " << seed << ", frame " << frame;
+        dots.assign(game.m_textDots.begin(), game.m_textDots.end());
+        dots.insert(dots.end(), game.m_bankedDots.begin(), game.m_bankedDots.end());
+        for (Dot const* dot : dots)
+        {
+            check(
+                std::isfinite(dot->m_position.x + dot->m_position.y + dot->m_velocity.x + dot->m_velocity.y),
+                "a live dot is not finite");
+            check(!(dot->m_isUnbreakable && dot->IsFree()), "an unbreakable dot broke");
+        }
+        std::sort(dots.begin(), dots.end());
+        check(std::adjacent_find(dots.begin(), dots.end()) == dots.end(), "a dot is in the lists twice");
+        check(game.m_wrongLetterLength <= WRONG_LETTERS_MAX_LENGTH &&
+                  std::strlen(game.m_wrongLetters) == static_cast<size_t>(game.m_wrongLetterLength),
+              "the wrong-letter list is not as long as its length");
+        check(wasF8Pressed || (game.m_restarts >= restarts && game.m_failTrials >= failTrials &&
+                               game.m_puzzleIndex >= puzzleIndex),
+              "a counter fell without F8");
+        bool const isSolved = game.m_state == GAME_STATE_SOLVED;
+        check(wasF8Pressed || !(wasSolved && isSolved && solvedSeconds > 1.f),
+              "a solved puzzle stayed after more than a second");
+        solvedSeconds =
+            (isSolved && wasSolved ? solvedSeconds : 0.f) + (std::isnan(deltaSeconds) ? 0.f : deltaSeconds);
+        check(AABB2(0.f, 0.f, 2.f, 2.f).IsPointInside(game.m_worldCamera.GetOrthoBottomLeft()),
+              "the shake offset left [0, 2]");
+        AABB2 const world(0.f, 0.f, WORLD_WIDTH, WORLD_HEIGHT), cursor = game.m_cursor->GetAABB2();
+        check(world.IsPointInside(cursor.mins) && world.IsPointInside(cursor.maxs),
+              "the cursor left the world");
+        check(!driver.IsQuitting() || driver.m_input.WasKeyJustPressed(KEYCODE_ESCAPE),
+              "quit without Escape");
+        driver.m_app.m_isQuitting = false;  // play on
+        ASSERT_STREQ(broken, "") << "soak: seed " << seed << ", frame " << frame;
     }
 }
 
