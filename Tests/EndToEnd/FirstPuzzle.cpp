@@ -24,12 +24,6 @@ bool IsRevealYellow(Rgba8 const& color)  // the game's (255, 255, 128)
 {
     return color.r >= 240 && color.g >= 240 && color.b >= 100 && color.b <= 160;
 }
-}  // namespace
-
-bool IsWhite(Rgba8 const& color)
-{
-    return color.r >= 250 && color.g >= 250 && color.b >= 250;
-}
 bool IsBlack(Rgba8 const& color)
 {
     return color.r <= 5 && color.g <= 5 && color.b <= 5;
@@ -38,17 +32,19 @@ bool IsRed(Rgba8 const& color)
 {
     return color.r >= 200 && color.g <= 60 && color.b <= 60;
 }
+}  // namespace
 
-IntVec2 WorldToPixel(IntVec2 const& clientSize, Vec2 const& world)
+bool IsWhite(Rgba8 const& color)
 {
-    float const pixelsPerUnit = static_cast<float>(clientSize.x) / WORLD_WIDTH;
-    return IntVec2(static_cast<int>(std::floor(world.x * pixelsPerUnit)),
-                   static_cast<int>(std::floor((WORLD_HEIGHT - world.y) * pixelsPerUnit)));
+    return color.r >= 250 && color.g >= 250 && color.b >= 250;
 }
 
+// The client area is 4:3 like the world, so one scale maps both axes.
 Rgba8 SampleWorld(ScreenImage const& image, Vec2 const& world)
 {
-    return image.GetPixel(WorldToPixel(image.size, world));
+    float const pixelsPerUnit = static_cast<float>(image.size.x) / WORLD_WIDTH;
+    return image.GetPixel(IntVec2(static_cast<int>(std::floor(world.x * pixelsPerUnit)),
+                                  static_cast<int>(std::floor((WORLD_HEIGHT - world.y) * pixelsPerUnit))));
 }
 
 FirstPuzzle::FirstPuzzle() : m_cells(NUM_CELLS_X * NUM_CELLS_Y, BLACK)
@@ -70,10 +66,8 @@ FirstPuzzle::FirstPuzzle() : m_cells(NUM_CELLS_X * NUM_CELLS_Y, BLACK)
     {
         m_cells[GetCellIndex(centre)] = WHITE;
     }
-    for (char const letter : {'J', 'T'})
-    {
-        m_letterCosts[letter - 'A'] = game.m_dotFont->GetGlyphDotCount(letter);
-    }
+    m_costOfT = game.m_dotFont->GetGlyphDotCount('T');
+    m_costOfJ = game.m_dotFont->GetGlyphDotCount('J');
     std::vector<Dot*> revealedT;
     game.m_dotFont->SpawnLetterDots(revealedT, 'T', 1.f, game.m_letterSlots[0], Rgba8(), true);
     for (Dot* dot : revealedT)
@@ -122,7 +116,24 @@ std::string FirstPuzzle::FindDifferences(ScreenImage const& image) const
     return differences.str();
 }
 
-bool FirstPuzzle::FindCursor(ScreenImage const& image, Vec2& out_centre, Vec2& out_picturePan) const
+std::string FirstPuzzle::FindLetterboxDifferences(ScreenImage const& page, ScreenRect const& picture) const
+{
+    for (int y = 0; y < picture.topLeft.y + picture.size.y; ++y)
+    {
+        for (int x = 0; x < page.size.x; ++x)
+        {
+            bool const isInPicture =
+                y >= picture.topLeft.y && x >= picture.topLeft.x && x < picture.topLeft.x + picture.size.x;
+            if (!isInPicture && !IsBlack(page.GetPixel(IntVec2(x, y))))
+            {
+                return "the page is not black at (" + std::to_string(x) + ", " + std::to_string(y) + ")\n";
+            }
+        }
+    }
+    return FindDifferences(page.GetPart(picture));
+}
+
+bool FirstPuzzle::FindCursor(ScreenImage const& image, Vec2& out_centre, Vec2* out_picturePan) const
 {
     IntVec2 mins(image.size.x, image.size.y);
     IntVec2 maxs(-1, -1);
@@ -147,14 +158,17 @@ bool FirstPuzzle::FindCursor(ScreenImage const& image, Vec2& out_centre, Vec2& o
     Vec2 const stepsFromStart = (seenCentre - m_cursorStart) / CURSOR_STEP;
     out_centre =
         m_cursorStart + Vec2(std::round(stepsFromStart.x), std::round(stepsFromStart.y)) * CURSOR_STEP;
-    out_picturePan = seenCentre - out_centre;
+    if (out_picturePan != nullptr)
+    {
+        *out_picturePan = seenCentre - out_centre;
+    }
     return true;
 }
 
 Vec2 FirstPuzzle::FindPicturePan(ScreenImage const& image) const
 {
     Vec2 cursor, picturePan;
-    return FindCursor(image, cursor, picturePan) ? picturePan : Vec2();
+    return FindCursor(image, cursor, &picturePan) ? picturePan : Vec2();
 }
 
 int FirstPuzzle::CountBankedDots(ScreenImage const& image) const

@@ -17,11 +17,6 @@
 constexpr float CURSOR_STEP = 8.f;  // world units an arrow press moves the cursor: half its size
 
 bool IsWhite(Rgba8 const& color);
-bool IsBlack(Rgba8 const& color);
-bool IsRed(Rgba8 const& color);
-
-// The client area is 4:3 like the world, so one scale maps both axes.
-IntVec2 WorldToPixel(IntVec2 const& clientSize, Vec2 const& world);
 Rgba8 SampleWorld(ScreenImage const& image, Vec2 const& world);
 
 class FirstPuzzle
@@ -31,11 +26,14 @@ public:
 
     // Empty when the image shows the puzzle dot for dot; otherwise the first differences.
     std::string FindDifferences(ScreenImage const& image) const;
+    // The same for the picture at a place in the page (a browser page, a fullscreen
+    // screen), with the page beside and above it black.
+    std::string FindLetterboxDifferences(ScreenImage const& page, ScreenRect const& picture) const;
 
     // Where the cursor is, on the grid of its whole steps from the start, and the
     // picture's pan: a shake, and the offset the last one leaves behind (up to 2
     // units left and down), move what is seen off that grid. False when no cursor shows.
-    bool FindCursor(ScreenImage const& image, Vec2& out_centre, Vec2& out_picturePan) const;
+    bool FindCursor(ScreenImage const& image, Vec2& out_centre, Vec2* out_picturePan = nullptr) const;
     std::vector<size_t> GetDotsUnderCursor(Vec2 const& cursorCentre) const;
 
     // Banked dots fill the bottom row from the left; counted from the last lit cell
@@ -43,13 +41,15 @@ public:
     int CountBankedDots(ScreenImage const& image) const;
     // The answer TUTORIAL's first T, bought: every dot of it in the reveal colour.
     bool ShowsTheFirstTRevealed(ScreenImage const& image) const;
+
     // F4's dot count, in green at the top left of the screen view.
     static bool ShowsTheDotCount(ScreenImage const& image);
-    int GetLetterCost(char letter) const { return m_letterCosts[letter - 'A']; }
 
     Vec2 m_cursorStart;
     float m_hintTopY = 0.f;          // above every hint dot
     std::vector<Vec2> m_dotCentres;  // where each dot is drawn
+    int m_costOfT = 0;
+    int m_costOfJ = 0;
 
 private:
     enum Cell : unsigned char
@@ -67,6 +67,5 @@ private:
     std::vector<AABB2> m_dotHitBoxes;  // what the cursor breaks
     std::vector<Vec2> m_underlineCentres;
     std::vector<Vec2> m_revealedTCentres;
-    int m_letterCosts[26] = {};
     float m_cursorHalfSize = 0.f;
 };

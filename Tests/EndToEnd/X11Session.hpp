@@ -9,12 +9,6 @@
 
 #include <string>
 
-struct ScreenRect  // screen pixels, y down
-{
-    IntVec2 topLeft;
-    IntVec2 size;
-};
-
 class X11Session
 {
 public:
