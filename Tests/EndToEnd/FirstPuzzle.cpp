@@ -15,15 +15,6 @@ namespace
 constexpr int NUM_CELLS_X = static_cast<int>(WORLD_WIDTH);
 constexpr int NUM_CELLS_Y = static_cast<int>(WORLD_HEIGHT);
 
-size_t GetCellIndex(Vec2 const& world)
-{
-    return static_cast<size_t>(static_cast<int>(world.y) * NUM_CELLS_X + static_cast<int>(world.x));
-}
-
-bool IsRevealYellow(Rgba8 const& color)  // the game's (255, 255, 128)
-{
-    return color.r >= 240 && color.g >= 240 && color.b >= 100 && color.b <= 160;
-}
 bool IsBlack(Rgba8 const& color)
 {
     return color.r <= 5 && color.g <= 5 && color.b <= 5;
@@ -47,7 +38,7 @@ Rgba8 SampleWorld(ScreenImage const& image, Vec2 const& world)
                                   static_cast<int>(std::floor((WORLD_HEIGHT - world.y) * pixelsPerUnit))));
 }
 
-FirstPuzzle::FirstPuzzle() : m_cells(NUM_CELLS_X * NUM_CELLS_Y, BLACK)
+FirstPuzzle::FirstPuzzle() : m_isBackground(NUM_CELLS_X * NUM_CELLS_Y, true)
 {
     Game const game;
     m_cursorStart = game.m_cursor->m_position;
@@ -62,25 +53,12 @@ FirstPuzzle::FirstPuzzle() : m_cells(NUM_CELLS_X * NUM_CELLS_Y, BLACK)
         m_dotCentres.push_back(dot->GetDrawnAABB2().GetCenter());
         MarkAround(dot->GetDrawnAABB2(), 1);
     }
-    for (Vec2 const& centre : m_dotCentres)
-    {
-        m_cells[GetCellIndex(centre)] = WHITE;
-    }
     m_costOfT = game.m_dotFont->GetGlyphDotCount('T');
     m_costOfJ = game.m_dotFont->GetGlyphDotCount('J');
-    std::vector<Dot*> revealedT;
-    game.m_dotFont->SpawnLetterDots(revealedT, 'T', 1.f, game.m_letterSlots[0], Rgba8(), true);
-    for (Dot* dot : revealedT)
-    {
-        m_revealedTCentres.push_back(dot->GetDrawnAABB2().GetCenter());
-        delete dot;
-    }
     MarkAround(GetCursorBox(m_cursorStart), 2);
     for (Vec2 const& slot : game.m_letterSlots)
     {
-        Vec2 const underlineStart = slot + Vec2(2.5f, 0.f);
-        m_underlineCentres.push_back(underlineStart + Vec2(4.f, 0.f));
-        MarkAround(AABB2(underlineStart, underlineStart + Vec2(8.f, 0.f)), 2);
+        MarkAround(AABB2(slot + Vec2(2.5f, 0.f), slot + Vec2(10.5f, 0.f)), 2);  // its underline
     }
 }
 
@@ -97,19 +75,14 @@ std::string FirstPuzzle::FindDifferences(ScreenImage const& image) const
                         << +seen.g << "," << +seen.b << "\n";
         }
     };
-    for (int y = 0; y < NUM_CELLS_Y; ++y)
+    for (Vec2 const& centre : m_dotCentres)
     {
-        for (int x = 0; x < NUM_CELLS_X; ++x)
-        {
-            Vec2 const centre(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f);
-            Cell const expected = m_cells[GetCellIndex(centre)];
-            check(expected != WHITE || IsWhite(SampleWorld(image, centre)), "a hint dot", centre);
-            check(expected != BLACK || IsBlack(SampleWorld(image, centre)), "the background", centre);
-        }
+        check(IsWhite(SampleWorld(image, centre)), "a hint dot", centre);
     }
-    for (Vec2 const& underlineCentre : m_underlineCentres)
+    for (int cell = 0; cell < NUM_CELLS_X * NUM_CELLS_Y; ++cell)
     {
-        check(IsWhite(SampleWorld(image, underlineCentre)), "an underline", underlineCentre);
+        Vec2 const centre(cell % NUM_CELLS_X + 0.5f, cell / NUM_CELLS_X + 0.5f);
+        check(!m_isBackground[cell] || IsBlack(SampleWorld(image, centre)), "the background", centre);
     }
     Vec2 const cursorCorner = GetCursorBox(m_cursorStart).mins + Vec2(1.f, 0.f);
     check(IsRed(SampleWorld(image, cursorCorner)), "the cursor's corner", cursorCorner);
@@ -184,14 +157,6 @@ int FirstPuzzle::CountBankedDots(ScreenImage const& image) const
     return lastLitCell < 0 ? 0 : static_cast<int>(std::floor(lastLitCell + 0.5f - picturePan.x)) + 1;
 }
 
-bool FirstPuzzle::ShowsTheFirstTRevealed(ScreenImage const& image) const
-{
-    Vec2 const picturePan = FindPicturePan(image);
-    return std::all_of(m_revealedTCentres.begin(), m_revealedTCentres.end(),
-                       [&](Vec2 const& centre)
-                       { return IsRevealYellow(SampleWorld(image, centre + picturePan)); });
-}
-
 bool FirstPuzzle::ShowsTheDotCount(ScreenImage const& image)
 {
     for (float y = 150.125f; y < 154.f; y += 0.25f)  // "Dot Num N", half scale, from (20, 150)
@@ -235,7 +200,7 @@ void FirstPuzzle::MarkAround(AABB2 const& box, int margin)
         for (int x = std::max(static_cast<int>(box.mins.x) - margin, 0);
              x <= std::min(static_cast<int>(box.maxs.x) + margin, NUM_CELLS_X - 1); ++x)
         {
-            m_cells[static_cast<size_t>(y * NUM_CELLS_X + x)] = ANYTHING;
+            m_isBackground[static_cast<size_t>(y * NUM_CELLS_X + x)] = false;
         }
     }
 }

@@ -39,8 +39,6 @@ public:
     // Banked dots fill the bottom row from the left; counted from the last lit cell
     // of the row as it is seen, panned.
     int CountBankedDots(ScreenImage const& image) const;
-    // The answer TUTORIAL's first T, bought: every dot of it in the reveal colour.
-    bool ShowsTheFirstTRevealed(ScreenImage const& image) const;
 
     // F4's dot count, in green at the top left of the screen view.
     static bool ShowsTheDotCount(ScreenImage const& image);
@@ -52,20 +50,13 @@ public:
     int m_costOfJ = 0;
 
 private:
-    enum Cell : unsigned char
-    {
-        BLACK,
-        WHITE,
-        ANYTHING  // next to an edge, where antialiasing may light a cell partly
-    };
-
     Vec2 FindPicturePan(ScreenImage const& image) const;
     AABB2 GetCursorBox(Vec2 const& centre) const;
     void MarkAround(AABB2 const& box, int margin);
 
-    std::vector<Cell> m_cells;
+    // Per world cell, whether it is away from everything drawn; next to an edge,
+    // antialiasing may light a cell partly.
+    std::vector<bool> m_isBackground;
     std::vector<AABB2> m_dotHitBoxes;  // what the cursor breaks
-    std::vector<Vec2> m_underlineCentres;
-    std::vector<Vec2> m_revealedTCentres;
     float m_cursorHalfSize = 0.f;
 };

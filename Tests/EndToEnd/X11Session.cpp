@@ -4,9 +4,6 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
-#include <cstdint>
-#include <cstring>
-
 namespace
 {
 // The game's window can vanish while we look at it; Xlib's default handler
@@ -83,35 +80,27 @@ ScreenRect X11Session::GetClientRect(unsigned long window) const
     return rect;
 }
 
-// Reads the 32-bit pixels directly: a capture must stay far shorter than the
-// half second after which a held arrow key repeats.
 ScreenImage X11Session::Capture(ScreenRect const& rect) const
 {
     ScreenImage result;
     XImage* image = XGetImage(m_display, DefaultRootWindow(m_display), rect.topLeft.x, rect.topLeft.y,
                               static_cast<unsigned int>(rect.size.x), static_cast<unsigned int>(rect.size.y),
                               AllPlanes, ZPixmap);
-    if (image == nullptr)
+    for (int y = 0; image != nullptr && y < rect.size.y; ++y)
     {
-        return result;
-    }
-    if (image->bits_per_pixel == 32 && image->byte_order == LSBFirst && image->red_mask == 0xff0000 &&
-        image->blue_mask == 0xff)
-    {
-        result.size = rect.size;
-        for (int y = 0; y < rect.size.y; ++y)
+        for (int x = 0; x < rect.size.x; ++x)
         {
-            for (int x = 0; x < rect.size.x; ++x)
-            {
-                uint32_t pixel = 0;
-                std::memcpy(&pixel, image->data + y * image->bytes_per_line + x * 4, sizeof(pixel));
-                result.pixels.push_back(Rgba8(static_cast<unsigned char>(pixel >> 16),
-                                              static_cast<unsigned char>(pixel >> 8),
-                                              static_cast<unsigned char>(pixel), 255));
-            }
+            unsigned long const pixel = XGetPixel(image, x, y);  // 0xRRGGBB on a 24-bit screen
+            result.pixels.push_back(Rgba8(static_cast<unsigned char>(pixel >> 16),
+                                          static_cast<unsigned char>(pixel >> 8),
+                                          static_cast<unsigned char>(pixel), 255));
         }
     }
-    XDestroyImage(image);
+    if (image != nullptr)
+    {
+        result.size = rect.size;
+        XDestroyImage(image);
+    }
     return result;
 }
 
@@ -132,9 +121,4 @@ void X11Session::RequestClose(unsigned long window) const
     event.xclient.data.l[0] = static_cast<long>(XInternAtom(m_display, "WM_DELETE_WINDOW", False));
     XSendEvent(m_display, window, False, NoEventMask, &event);
     XFlush(m_display);
-}
-
-bool X11Session::HasKeyFor(unsigned long keysym) const
-{
-    return XKeysymToKeycode(m_display, keysym) != 0;
 }

@@ -25,7 +25,6 @@ public:
     void SendKey(unsigned long window, unsigned long keysym,
                  bool isPressed) const;             // focuses the window first
     void RequestClose(unsigned long window) const;  // what a click on the close box sends
-    bool HasKeyFor(unsigned long keysym) const;     // whether the current layout types it
 
 private:
     unsigned long FindViewableWindowBelow(unsigned long parent, std::string const& title) const;

@@ -1,10 +1,10 @@
 // Examines a picture that the browser end-to-end run saves from the page, with
 // the very expectations the desktop end-to-end test holds the X screen to.
 //
-//   ExamineCanvas CANVAS.png        prints "CURSOR_SEEN X Y DOTS_UNDER BANKED T_BOUGHT"
-//                                   (the cursor's centre, the dots under it, the dots
-//                                   in the bank, 1 when the first T shows bought),
-//                                   then how the picture differs from puzzle 1 as it starts
+//   ExamineCanvas CANVAS.png        prints "CURSOR_SEEN X Y DOTS_UNDER BANKED" (the
+//                                   cursor's centre, the dots under it, the dots in
+//                                   the bank), then how the picture differs from
+//                                   puzzle 1 as it starts
 //   ExamineCanvas PAGE.png L T W H  prints how the page differs from puzzle 1 in the
 //                                   canvas at (L, T, W, H), black beside and above it
 //
@@ -43,8 +43,8 @@ int main(int argc, char** argv)
     }
     Vec2 cursor;
     bool const isCursorSeen = puzzle.FindCursor(picture, cursor);
-    std::printf("%d %g %g %zu %d %d\n%s", isCursorSeen ? 1 : 0, cursor.x, cursor.y,
+    std::printf("%d %g %g %zu %d\n%s", isCursorSeen ? 1 : 0, cursor.x, cursor.y,
                 puzzle.GetDotsUnderCursor(cursor).size(), puzzle.CountBankedDots(picture),
-                puzzle.ShowsTheFirstTRevealed(picture) ? 1 : 0, puzzle.FindDifferences(picture).c_str());
+                puzzle.FindDifferences(picture).c_str());
     return 0;
 }
