@@ -138,15 +138,10 @@ bool FirstPuzzle::FindCursor(ScreenImage const& image, Vec2& out_centre, Vec2* o
     return true;
 }
 
-Vec2 FirstPuzzle::FindPicturePan(ScreenImage const& image) const
-{
-    Vec2 cursor, picturePan;
-    return FindCursor(image, cursor, &picturePan) ? picturePan : Vec2();
-}
-
 int FirstPuzzle::CountBankedDots(ScreenImage const& image) const
 {
-    Vec2 const picturePan = FindPicturePan(image);
+    Vec2 cursor, picturePan;
+    FindCursor(image, cursor, &picturePan);
     float const rowY = std::max(0.5f + picturePan.y, 0.05f);
     int lastLitCell = -1;
     for (int cell = 0; cell < NUM_CELLS_X; ++cell)

@@ -50,7 +50,6 @@ public:
     int m_costOfJ = 0;
 
 private:
-    Vec2 FindPicturePan(ScreenImage const& image) const;
     AABB2 GetCursorBox(Vec2 const& centre) const;
     void MarkAround(AABB2 const& box, int margin);
 
