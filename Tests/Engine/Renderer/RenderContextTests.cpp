@@ -34,31 +34,22 @@ protected:
 }  // namespace
 
 // A file's texture is left bound; drawn over a box with UVs (0,0) to (1,1), each
-// texel fills its own 32 x 32 pixel block to the block's corners (magnified
-// texels keep hard edges), the file's last row at the bottom. A row of five RGB
-// texels is 15 bytes: read with the default 4-byte row alignment, later rows
-// would shear.
+// texel fills its own 32 x 32 pixel block to the block's corners (magnified texels
+// keep hard edges), the file's last row at the bottom. A row of three RGB texels is
+// 9 bytes: read with the default 4-byte row alignment, the next row would shear.
 TEST_F(RenderContextTest, TexturesFromFilesShowEveryTexelWithHardEdges)
 {
-    std::vector<unsigned char> bytes;  // texel (x, y) from the bottom: red 40x, green 100y, blue 99
-    for (int fileIndex = 0; fileIndex < 15; ++fileIndex)  // the file runs from the top row
-    {
-        bytes.insert(bytes.end(), {static_cast<unsigned char>(40 * (fileIndex % 5)),
-                                   static_cast<unsigned char>(100 * (2 - fileIndex / 5)), 99});
-    }
-    TemporaryFolder folder;
-    std::string const path = folder.WritePng("texture.png", 5, 3, 3, bytes);
-    Texture const* texture = m_renderer.CreateTextureFromFile(path);
-    EXPECT_TRUE(texture->m_dimensions == IntVec2(5, 3) && texture->m_numComponents == 3 &&
-                texture->GetImageFilePath() == path);
+    TemporaryFolder folder;  // texel (x, y) from the bottom: red 40x, green 100y, blue 99
+    m_renderer.CreateTextureFromFile(folder.WritePng(
+        "texture.png", 3, 2, 3, {0, 100, 99, 40, 100, 99, 80, 100, 99, 0, 0, 99, 40, 0, 99, 80, 0, 99}));
     m_renderer.BeginCamera(m_worldCamera);
-    m_renderer.DrawAABB2D(AABB2(0.f, 0.f, 160.f, 96.f), Rgba8::WHITE);
-    for (int texelIndex = 0; texelIndex < 15; ++texelIndex)
+    m_renderer.DrawAABB2D(AABB2(0.f, 0.f, 96.f, 64.f), Rgba8::WHITE);
+    for (int texelIndex = 0; texelIndex < 6; ++texelIndex)
     {
-        int const x = texelIndex % 5, y = texelIndex / 5;
+        int const x = texelIndex % 3, y = texelIndex / 3;
         Rgba8 const texel(static_cast<unsigned char>(40 * x), static_cast<unsigned char>(100 * y), 99);
-        EXPECT_TRUE(IsPixelNear(32 * x + 1, 32 * y + 1, texel));
-        EXPECT_TRUE(IsPixelNear(32 * x + 30, 32 * y + 30, texel));
+        EXPECT_TRUE(IsPixelNear(32 * x + 1, 32 * y + 1, texel) &&
+                    IsPixelNear(32 * x + 30, 32 * y + 30, texel));
     }
 }
 
