@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // A script reads back as the frames it was written from, and a bad line is
@@ -18,12 +19,7 @@ TEST(InputScript, RoundTripsAndRefusesBadLinesByNumber)
     ASSERT_TRUE(ParseInputScript("# a comment\n\n" + text + "  # trailing\n", parsed, error)) << error;
     EXPECT_TRUE(parsed == frames);
 
-    struct Case
-    {
-        char const* line;
-        char const* error;
-    };
-    Case const CASES[] = {
+    std::pair<char const*, char const*> const CASES[] = {
         {"nan", "line 2: the delta \"nan\" is not a number of seconds of 0 or more"},
         {"-0.5", "the delta \"-0.5\" is not"},
         {"0.1s", "the delta \"0.1s\" is not"},
@@ -32,12 +28,12 @@ TEST(InputScript, RoundTripsAndRefusesBadLinesByNumber)
         {"0.1 *0", "the frame count \"*0\" is not a whole number from 1 to 100000000"},
         {"0.1 *2 +37", "\"+37\" follows the frame count, which ends the line"},
     };
-    for (Case const& testCase : CASES)
+    for (auto const& [line, reason] : CASES)
     {
-        SCOPED_TRACE(testCase.line);
+        SCOPED_TRACE(line);
         parsed.clear();
-        EXPECT_FALSE(ParseInputScript(std::string("0.5 +32\n") + testCase.line + "\n0.5\n", parsed, error));
-        EXPECT_NE(error.find(testCase.error), std::string::npos) << error;
+        EXPECT_FALSE(ParseInputScript(std::string("0.5 +32\n") + line + "\n0.5\n", parsed, error));
+        EXPECT_NE(error.find(reason), std::string::npos) << error;
         EXPECT_EQ(error.rfind("line 2: ", 0), 0u) << error;
         EXPECT_EQ(parsed.size(), 1u);
     }
