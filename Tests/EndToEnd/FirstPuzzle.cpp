@@ -4,7 +4,6 @@
 #include "Game/Cursor.hpp"
 #include "Game/Dot.hpp"
 #include "Game/DotFont.hpp"
-#include "Game/Game.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -15,16 +14,16 @@ namespace
 constexpr int NUM_CELLS_X = static_cast<int>(WORLD_WIDTH);
 constexpr int NUM_CELLS_Y = static_cast<int>(WORLD_HEIGHT);
 
-bool IsBlack(Rgba8 const& color)
-{
-    return color.r <= 5 && color.g <= 5 && color.b <= 5;
-}
 bool IsRed(Rgba8 const& color)
 {
     return color.r >= 200 && color.g <= 60 && color.b <= 60;
 }
 }  // namespace
 
+bool IsBlack(Rgba8 const& color)
+{
+    return color.r <= 5 && color.g <= 5 && color.b <= 5;
+}
 bool IsWhite(Rgba8 const& color)
 {
     return color.r >= 250 && color.g >= 250 && color.b >= 250;
@@ -42,10 +41,10 @@ FirstPuzzle::FirstPuzzle() : m_isBackground(NUM_CELLS_X * NUM_CELLS_Y, true)
 {
     Game const game;
     m_cursorStart = game.m_cursor->m_position;
-    m_cursorHalfSize = game.m_cursor->m_size / 2.f;
+    m_cursorSize = game.m_cursor->m_size;
     for (Dot const* dot : game.m_textDots)
     {
-        if (std::abs(dot->GetAABB2().GetCenter().x - m_cursorStart.x) < game.m_cursor->m_size)
+        if (std::abs(dot->GetAABB2().GetCenter().x - m_cursorStart.x) < m_cursorSize)
         {
             m_hintTopY = std::max(m_hintTopY, dot->GetAABB2().maxs.y);
         }
@@ -55,7 +54,7 @@ FirstPuzzle::FirstPuzzle() : m_isBackground(NUM_CELLS_X * NUM_CELLS_Y, true)
     }
     m_costOfT = game.m_dotFont->GetGlyphDotCount('T');
     m_costOfJ = game.m_dotFont->GetGlyphDotCount('J');
-    MarkAround(GetCursorBox(m_cursorStart), 2);
+    MarkAround(AABB2::MakeFromCenterAndDimensions(m_cursorSize, m_cursorSize, m_cursorStart), 2);
     for (Vec2 const& slot : game.m_letterSlots)
     {
         MarkAround(AABB2(slot + Vec2(2.5f, 0.f), slot + Vec2(10.5f, 0.f)), 2);  // its underline
@@ -70,9 +69,7 @@ std::string FirstPuzzle::FindDifferences(ScreenImage const& image) const
     {
         if (!isRight && ++numDifferences <= 5)
         {
-            Rgba8 const seen = SampleWorld(image, world);
-            differences << what << " at (" << world.x << ", " << world.y << ") is " << +seen.r << ","
-                        << +seen.g << "," << +seen.b << "\n";
+            differences << what << " at (" << world.x << ", " << world.y << ")\n";
         }
     };
     for (Vec2 const& centre : m_dotCentres)
@@ -84,26 +81,10 @@ std::string FirstPuzzle::FindDifferences(ScreenImage const& image) const
         Vec2 const centre(cell % NUM_CELLS_X + 0.5f, cell / NUM_CELLS_X + 0.5f);
         check(!m_isBackground[cell] || IsBlack(SampleWorld(image, centre)), "the background", centre);
     }
-    Vec2 const cursorCorner = GetCursorBox(m_cursorStart).mins + Vec2(1.f, 0.f);
+    Vec2 const cursorCorner =
+        AABB2::MakeFromCenterAndDimensions(m_cursorSize, m_cursorSize, m_cursorStart).mins + Vec2(1.f, 0.f);
     check(IsRed(SampleWorld(image, cursorCorner)), "the cursor's corner", cursorCorner);
     return differences.str();
-}
-
-std::string FirstPuzzle::FindLetterboxDifferences(ScreenImage const& page, ScreenRect const& picture) const
-{
-    for (int y = 0; y < picture.topLeft.y + picture.size.y; ++y)
-    {
-        for (int x = 0; x < page.size.x; ++x)
-        {
-            bool const isInPicture =
-                y >= picture.topLeft.y && x >= picture.topLeft.x && x < picture.topLeft.x + picture.size.x;
-            if (!isInPicture && !IsBlack(page.GetPixel(IntVec2(x, y))))
-            {
-                return "the page is not black at (" + std::to_string(x) + ", " + std::to_string(y) + ")\n";
-            }
-        }
-    }
-    return FindDifferences(page.GetPart(picture));
 }
 
 bool FirstPuzzle::FindCursor(ScreenImage const& image, Vec2& out_centre, Vec2* out_picturePan) const
@@ -173,18 +154,13 @@ std::vector<size_t> FirstPuzzle::GetDotsUnderCursor(Vec2 const& cursorCentre) co
     std::vector<size_t> dotIndexes;
     for (size_t dotIndex = 0; dotIndex < m_dotHitBoxes.size(); ++dotIndex)
     {
-        if (DoAABBsOverlap(m_dotHitBoxes[dotIndex], GetCursorBox(cursorCentre)))
+        if (DoAABBsOverlap(m_dotHitBoxes[dotIndex],
+                           AABB2::MakeFromCenterAndDimensions(m_cursorSize, m_cursorSize, cursorCentre)))
         {
             dotIndexes.push_back(dotIndex);
         }
     }
     return dotIndexes;
-}
-
-AABB2 FirstPuzzle::GetCursorBox(Vec2 const& centre) const
-{
-    Vec2 const halfSize(m_cursorHalfSize, m_cursorHalfSize);
-    return AABB2(centre - halfSize, centre + halfSize);
 }
 
 void FirstPuzzle::MarkAround(AABB2 const& box, int margin)

@@ -16,6 +16,7 @@
 
 constexpr float CURSOR_STEP = 8.f;  // world units an arrow press moves the cursor: half its size
 
+bool IsBlack(Rgba8 const& color);
 bool IsWhite(Rgba8 const& color);
 Rgba8 SampleWorld(ScreenImage const& image, Vec2 const& world);
 
@@ -26,9 +27,6 @@ public:
 
     // Empty when the image shows the puzzle dot for dot; otherwise the first differences.
     std::string FindDifferences(ScreenImage const& image) const;
-    // The same for the picture at a place in the page (a browser page, a fullscreen
-    // screen), with the page beside and above it black.
-    std::string FindLetterboxDifferences(ScreenImage const& page, ScreenRect const& picture) const;
 
     // Where the cursor is, on the grid of its whole steps from the start, and the
     // picture's pan: a shake, and the offset the last one leaves behind (up to 2
@@ -50,12 +48,11 @@ public:
     int m_costOfJ = 0;
 
 private:
-    AABB2 GetCursorBox(Vec2 const& centre) const;
     void MarkAround(AABB2 const& box, int margin);
 
     // Per world cell, whether it is away from everything drawn; next to an edge,
     // antialiasing may light a cell partly.
     std::vector<bool> m_isBackground;
     std::vector<AABB2> m_dotHitBoxes;  // what the cursor breaks
-    float m_cursorHalfSize = 0.f;
+    float m_cursorSize = 0.f;
 };

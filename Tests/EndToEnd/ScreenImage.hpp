@@ -24,16 +24,4 @@ struct ScreenImage  // rows top to bottom; empty when the capture failed
         bool const isInside = at.x >= 0 && at.y >= 0 && at.x < size.x && at.y < size.y;
         return isInside ? pixels[static_cast<size_t>(at.y * size.x + at.x)] : Rgba8(0, 0, 0, 255);
     }
-    ScreenImage GetPart(ScreenRect const& rect) const
-    {
-        ScreenImage part{rect.size, {}};
-        for (int y = 0; y < rect.size.y; ++y)
-        {
-            for (int x = 0; x < rect.size.x; ++x)
-            {
-                part.pixels.push_back(GetPixel(rect.topLeft + IntVec2(x, y)));
-            }
-        }
-        return part;
-    }
 };

@@ -33,19 +33,14 @@ IntVec2 X11Session::GetScreenSize() const
                    DisplayHeight(m_display, DefaultScreen(m_display)));
 }
 
-unsigned long X11Session::FindViewableWindow(std::string const& title) const
-{
-    return FindViewableWindowBelow(DefaultRootWindow(m_display), title);
-}
-
-// Depth first, because a window manager puts its frame between the root and the game's window.
-unsigned long X11Session::FindViewableWindowBelow(unsigned long parent, std::string const& title) const
+unsigned long X11Session::FindViewableWindow(std::string const& title, unsigned long parent) const
 {
     ::Window root = 0;
     ::Window grandparent = 0;
     ::Window* children = nullptr;
     unsigned int numChildren = 0;
-    if (XQueryTree(m_display, parent, &root, &grandparent, &children, &numChildren) == 0)
+    if (XQueryTree(m_display, parent != 0 ? parent : DefaultRootWindow(m_display), &root, &grandparent,
+                   &children, &numChildren) == 0)
     {
         return 0;
     }
@@ -63,7 +58,7 @@ unsigned long X11Session::FindViewableWindowBelow(unsigned long parent, std::str
             }
             XFree(name);
         }
-        found = found != 0 ? found : FindViewableWindowBelow(children[childIndex], title);
+        found = found != 0 ? found : FindViewableWindow(title, children[childIndex]);
     }
     XFree(children);
     return found;

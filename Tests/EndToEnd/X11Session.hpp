@@ -4,7 +4,6 @@
 // through the delete-window protocol. Xlib stays inside the .cpp, since its
 // macros (None, Bool, Status) clash with everything else.
 
-#include "Engine/Math/IntVec2.hpp"
 #include "Tests/EndToEnd/ScreenImage.hpp"
 
 #include <string>
@@ -19,7 +18,8 @@ public:
 
     bool IsOpen() const { return m_display != nullptr; }
     IntVec2 GetScreenSize() const;
-    unsigned long FindViewableWindow(std::string const& title) const;  // 0 when there is none
+    // 0 when there is none; depth first from the root, since a window manager's frame comes between.
+    unsigned long FindViewableWindow(std::string const& title, unsigned long parent = 0) const;
     ScreenRect GetClientRect(unsigned long window) const;
     ScreenImage Capture(ScreenRect const& rect) const;
     void SendKey(unsigned long window, unsigned long keysym,
@@ -27,7 +27,5 @@ public:
     void RequestClose(unsigned long window) const;  // what a click on the close box sends
 
 private:
-    unsigned long FindViewableWindowBelow(unsigned long parent, std::string const& title) const;
-
     struct _XDisplay* m_display = nullptr;
 };

@@ -1,12 +1,9 @@
 // Examines a picture that the browser end-to-end run saves from the page, with
 // the very expectations the desktop end-to-end test holds the X screen to.
 //
-//   ExamineCanvas CANVAS.png        prints "CURSOR_SEEN X Y DOTS_UNDER BANKED" (the
-//                                   cursor's centre, the dots under it, the dots in
-//                                   the bank), then how the picture differs from
-//                                   puzzle 1 as it starts
-//   ExamineCanvas PAGE.png L T W H  prints how the page differs from puzzle 1 in the
-//                                   canvas at (L, T, W, H), black beside and above it
+//   ExamineCanvas CANVAS.png  prints "X Y DOTS_UNDER BANKED" (the cursor's centre,
+//                             0 0 when none shows; the dots under it; the dots in the bank), then
+//                             how the picture differs from puzzle 1 as it starts
 //
 // Exit status 0 when it looked (a missing or broken file ends it with the reason),
 // 2 for a wrong call.
@@ -15,11 +12,10 @@
 #include "Tests/EndToEnd/FirstPuzzle.hpp"
 
 #include <cstdio>
-#include <cstdlib>
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 && argc != 6)
+    if (argc != 2)
     {
         std::fprintf(stderr, "usage: see the top of ExamineCanvas.cpp\n");
         return 2;
@@ -34,17 +30,9 @@ int main(int argc, char** argv)
         }
     }
     FirstPuzzle const puzzle;
-    if (argc == 6)
-    {
-        ScreenRect const canvas{IntVec2(std::atoi(argv[2]), std::atoi(argv[3])),
-                                IntVec2(std::atoi(argv[4]), std::atoi(argv[5]))};
-        std::printf("%s", puzzle.FindLetterboxDifferences(picture, canvas).c_str());
-        return 0;
-    }
     Vec2 cursor;
-    bool const isCursorSeen = puzzle.FindCursor(picture, cursor);
-    std::printf("%d %g %g %zu %d\n%s", isCursorSeen ? 1 : 0, cursor.x, cursor.y,
-                puzzle.GetDotsUnderCursor(cursor).size(), puzzle.CountBankedDots(picture),
-                puzzle.FindDifferences(picture).c_str());
+    puzzle.FindCursor(picture, cursor);
+    std::printf("%g %g %zu %d\n%s", cursor.x, cursor.y, puzzle.GetDotsUnderCursor(cursor).size(),
+                puzzle.CountBankedDots(picture), puzzle.FindDifferences(picture).c_str());
     return 0;
 }
