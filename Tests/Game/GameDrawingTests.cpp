@@ -11,6 +11,7 @@
 #include "Game/Cursor.hpp"
 #include "Game/Dot.hpp"
 #include "Game/DotFont.hpp"
+#include "Game/DrawingHelpers.hpp"
 #include "Game/Game.hpp"
 #include "Game/ScriptedInputDriver.hpp"
 #include "Tests/TestSupport/GLTestContext.hpp"
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -208,6 +210,35 @@ TEST_F(GameDrawingTest, TheWorldLettersAndBankThroughTheShakenCamera)
         }
         EXPECT_TRUE(expected.Matches(CaptureFrame()));
     }
+}
+
+// The debug helpers: a thick line covers its segment widened by half its
+// thickness all round, and nothing else; a ring of 64 chords is a closed band of
+// its thickness around its radius, give or take the chords' sag and square ends.
+TEST_F(GameDrawingTest, DrawLineCoversItsWidenedSegmentAndDrawRingIsAClosedBandAroundItsRadius)
+{
+    BeginWorldView();
+    DrawLine(Vec2(100.f, 100.f), Vec2(110.f, 100.f), Rgba8::GREEN, 2.f);
+    ExpectedPicture expected{Vec2(0.f, 0.f)};
+    expected.PaintBox(AABB2(99.f, 99.f, 111.f, 101.f), Rgba8::GREEN);
+    EXPECT_TRUE(expected.Matches(CaptureFrame()));
+
+    Vec2 const CENTER(128.f, 96.f);
+    BeginWorldView();
+    DrawRing(CENTER, 40.f, Rgba8::GREEN, 2.f);
+    std::vector<Rgba8> const frame = CaptureFrame();
+    int numWrongPixels = 0;
+    for (int index = 0; index < VIEW_WIDTH * VIEW_HEIGHT; ++index)
+    {
+        Vec2 const pixelCenter(static_cast<float>(index % VIEW_WIDTH) + 0.5f,
+                               static_cast<float>(index / VIEW_WIDTH) + 0.5f);
+        float const offRadius = std::fabs((pixelCenter / PIXELS_PER_UNIT - CENTER).GetLength() - 40.f);
+        Rgba8 const pixel = frame[static_cast<size_t>(index)];
+        numWrongPixels += offRadius < 0.7f   ? pixel != Rgba8::GREEN
+                          : offRadius > 1.3f ? pixel != Rgba8::BLACK
+                                             : 0;
+    }
+    EXPECT_EQ(numWrongPixels, 0);
 }
 
 // The font sheet the build draws from the game's glyph table, used through the

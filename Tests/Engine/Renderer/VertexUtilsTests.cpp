@@ -65,13 +65,12 @@ std::vector<Vertex_PCU> AppendShape(std::function<void(std::vector<Vertex_PCU>&)
 }  // namespace
 
 // Points a hair inside each shape are covered, points a hair outside are not.
-// Boxes are the game's dots and drawn by its tests; here the rest. A thick line
-// reaches half its thickness past both ends. The turned
-// box is 4 long along +y and 2 wide. A glyph at cell height 10 and aspect 0.5 is
-// 5 x 10: placed by its alignment in the box (0, 0)-(40, 20), where a larger one
-// overhangs evenly, or at the point (40, 20). The ring, radius 20 and 0.5 thick,
-// has no gap where it starts and ends; its chords bring the inner edge 0.024
-// closer to the centre between their ends.
+// Boxes and thick lines (the dots, DrawLine) are drawn by the game's tests; here
+// the rest. The turned box is 4 long along +y and 2 wide. A glyph at cell height
+// 10 and aspect 0.5 is 5 x 10: placed by its alignment in the box (0, 0)-(40, 20),
+// where a larger one overhangs away from its alignment, or at the point (40, 20).
+// The ring, radius 20 and 0.5 thick, has no gap where it starts and ends; its
+// chords bring the inner edge 0.024 closer to the centre between their ends.
 TEST(VertexUtils, ShapesCoverTheirAreaAndNothingBeyond)
 {
     Vec2 const center(40.f, -12.f);
@@ -104,10 +103,6 @@ TEST(VertexUtils, ShapesCoverTheirAreaAndNothingBeyond)
          { font.AddVertsForText2D(out, Vec2(40.f, 20.f), 10.f, "A", COLOR, 0.5f, ALIGN_BOTTOM_RIGHT); },
          {Vec2(35.01f, 20.01f), Vec2(39.99f, 29.99f)},
          {Vec2(34.99f, 25.f), Vec2(40.01f, 25.f), Vec2(37.5f, 19.99f), Vec2(37.5f, 30.01f)}},
-        {"line",
-         [](auto& out) { AddVertsForLine2D(out, Vec2(0.f, 0.f), Vec2(10.f, 0.f), COLOR, 2.f); },
-         {Vec2(-0.99f, -0.99f), Vec2(10.99f, 0.99f)},
-         {Vec2(-1.01f, 0.f), Vec2(11.01f, 0.f), Vec2(5.f, 1.01f), Vec2(5.f, -1.01f)}},
         {"ring",
          [&](auto& out) { AddVertsForRing2D(out, center, 20.f, COLOR, 0.5f); },
          {center + Vec2(20.f, -0.002f), center + Vec2(20.f, 0.1f), center - Vec2(20.2f, 0.f)},
